@@ -1,0 +1,197 @@
+#include "protocol.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QThread>
+#include <QTimer>
+
+Protocol::Protocol() : QObject(nullptr)
+{
+    initSerial();
+    initTimer();
+}
+
+Protocol::~Protocol()
+{
+    delete detectTimer;
+    delete serialPort;
+}
+
+void Protocol::initSerial()
+{
+    serialPort = new QSerialPort();
+    serialPort->setBaudRate(QSerialPort::Baud19200);
+    serialPort->setFlowControl(QSerialPort::NoFlowControl);
+    serialPort->setParity(QSerialPort::NoParity);
+    serialPort->setDataBits(QSerialPort::Data8);
+    serialPort->setStopBits(QSerialPort::OneStop);
+}
+
+void Protocol::initTimer()
+{
+    detectTimer = new QTimer(nullptr);
+    detectTimer->setInterval(1000);
+    detectTimer->setSingleShot(true);
+    connect(detectTimer, &QTimer::timeout, this, &Protocol::onTimeout);
+}
+
+QStringList Protocol::candidatePorts()
+{
+    if (qEnvironmentVariableIsSet("KV3318_PORTS"))
+        return qEnvironmentVariable("KV3318_PORTS")
+            .split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    QStringList names;
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &port : ports)
+        names << port.portName();
+    return names;
+}
+
+bool Protocol::isDetected() const
+{
+    return detected && serialPort->isOpen();
+}
+
+void Protocol::checkInterface()
+{
+    if (detectTimer->isActive())
+        return;
+    detected = false;
+    portIndex = 0;
+    portList = candidatePorts();
+    portList.removeIf([](const QString &name) { return name.contains(QLatin1String("LPT")); });
+    if (portList.isEmpty())
+        return;
+    serialPort->setPortName(portList.at(portIndex));
+    openPortRequest();
+}
+
+void Protocol::openPortRequest()
+{
+    // Started before the open so that the open's settling pause counts
+    // against the candidate's second.
+    detectTimer->start();
+    open();
+    if (serialPort->isOpen())
+        serialPort->write(request, qstrlen(request));
+    else
+        openFailed = true;
+}
+
+void Protocol::open()
+{
+    if (serialPort->isOpen())
+        return;
+    if (!serialPort->open(QIODevice::ReadWrite)) {
+        qDebug() << "device failed to open:" << serialPort->errorString();
+        return;
+    }
+    // A pseudo-terminal has no RTS line and refuses this; that is harmless.
+    if (!serialPort->setRequestToSend(false))
+        serialPort->clearError();
+    QThread::msleep(500);
+    connect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
+    qDebug() << "listening for data on" << portList.value(portIndex);
+}
+
+void Protocol::onTimeout()
+{
+    qDebug() << "Timeout";
+    if (serialPort->isOpen()) {
+        disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
+        serialPort->close();
+    }
+    if (openFailed)
+        openFailed = false;
+    if (portIndex < portList.size() - 1) {
+        ++portIndex;
+        serialPort->setPortName(portList.at(portIndex));
+        openPortRequest();
+    } else {
+        Q_EMIT interfaceDetected({QString(), QString()});
+    }
+}
+
+void Protocol::close()
+{
+    if (!serialPort->isOpen())
+        return;
+    serialPort->close();
+    disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
+    qDebug() << "Port" << portList.value(portIndex) << " closed succesfully";
+}
+
+void Protocol::writeData(const QString &payload) const
+{
+    if (!serialPort->isOpen())
+        return;
+    qDebug() << payload;
+    serialPort->write(start, qstrlen(start));
+    serialPort->write(payload.toLatin1());
+    serialPort->write(end, qstrlen(end));
+}
+
+void Protocol::writeDataNoPro(const QString &payload) const
+{
+    qDebug() << "NoPro" << payload;
+    // Nothing reaches a closed port anyway; skipping the write only spares
+    // the debug output Qt's complaint about it.
+    if (serialPort->isOpen())
+        serialPort->write(payload.toLatin1());
+}
+
+void Protocol::onReadyRead()
+{
+    const QByteArray chunk = serialPort->read(serialPort->bytesAvailable());
+    qDebug() << "bytes read:" << chunk.size();
+    qDebug() << "bytes:" << chunk;
+    receive(chunk);
+}
+
+void Protocol::receive(const QByteArray &chunk)
+{
+    // One reception state for the whole program: a message begun on one
+    // candidate port and ended on the next is still joined.
+    static int status = 0;
+    static QString data;
+
+    for (const char byte : chunk) {
+        if (byte == cr && status == 3) {
+            qDebug() << "Empfangen: " << data;
+            analyseData(data);
+        } else if (byte == stx) {
+            data.clear();
+            status = 2;
+        } else if (byte == etx) {
+            if (status == 2)
+                status = 3;
+        } else if (status == 2) {
+            if (data.size() < maxBodyLength) {
+                data.append(QChar(uchar(byte)));
+            } else {
+                // Too long to be a message: wait for the next STX.
+                data.clear();
+                status = 0;
+            }
+        }
+    }
+}
+
+void Protocol::analyseData(QString body)
+{
+    if (!detectTimer->isActive()) {
+        Q_EMIT receiveComplete(body);
+        return;
+    }
+    if (!body.contains(QLatin1String(control)))
+        return;
+    detectTimer->stop();
+    detected = true;
+    qDebug() << "Detected on Port" << portList.value(portIndex);
+    // The version follows the id and one separator; a reply too short to
+    // hold one is passed on whole.
+    const QString version = body.size() < 7 ? body : body.mid(7);
+    Q_EMIT interfaceDetected({portList.value(portIndex), version});
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QSerialPort;
+class QTimer;
+
+// The one connection to the unit: finds it among the candidate serial ports,
+// frames outgoing messages and assembles incoming ones.
+class Protocol : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr char stx = 0x02;
+    static constexpr char etx = 0x03;
+    static constexpr char cr = 0x0D;
+    static constexpr char start[] = "\x02";
+    static constexpr char end[] = "\x03\x0D";
+    static constexpr char request[] = "\x02?\x03\x0D";
+    static constexpr char control[] = "KV3318";
+
+    // A body longer than this is no message of the unit's (its longest is a
+    // data string of under 100 characters); it is dropped so that a sender
+    // that never ends a message cannot make the buffer grow without limit.
+    static constexpr int maxBodyLength = 4096;
+
+    Protocol();
+    ~Protocol() override;
+
+    bool isDetected() const;
+    void close();
+    void writeData(const QString &payload) const;
+    void writeDataNoPro(const QString &payload) const;
+    void analyseData(QString body);
+
+    // The reading path without the port: advances the reception state by
+    // one chunk of bytes as if the port had delivered it.
+    void receive(const QByteArray &chunk);
+
+    // The serial ports to probe, in order: KV3318_PORTS when it is set,
+    // otherwise the ports the system lists.
+    static QStringList candidatePorts();
+
+Q_SIGNALS:
+    void interfaceDetected(const QStringList &list);
+    void receiveComplete(const QString &data);
+
+public Q_SLOTS:
+    void checkInterface();
+
+protected Q_SLOTS:
+    void onReadyRead();
+
+private Q_SLOTS:
+    void onTimeout();
+
+private:
+    void initSerial();
+    void initTimer();
+    void openPortRequest();
+    void open();
+
+    QStringList portList;
+    int portIndex = 0;
+    QTimer *detectTimer = nullptr;
+    QSerialPort *serialPort = nullptr;
+    bool detected = false;
+    bool openFailed = false;
+};

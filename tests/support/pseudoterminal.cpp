@@ -1,0 +1,95 @@
+#include "pseudoterminal.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+PseudoTerminal::PseudoTerminal()
+{
+    char name[256] = {};
+    int slave = -1;
+    if (openpty(&masterFd, &slave, name, nullptr, nullptr) != 0) {
+        masterFd = -1;
+        return;
+    }
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+    // Holding the slave open keeps the master readable without hang-ups
+    // while the program under test closes and reopens its end.
+    slaveKeepFd = slave;
+    fcntl(masterFd, F_SETFL, fcntl(masterFd, F_GETFL) | O_NONBLOCK);
+    slaveName = QString::fromLocal8Bit(name);
+}
+
+PseudoTerminal::~PseudoTerminal()
+{
+    closeMaster();
+    if (slaveKeepFd >= 0)
+        ::close(slaveKeepFd);
+}
+
+bool PseudoTerminal::write(const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (masterFd >= 0 && done < bytes.size() && clock.elapsed() < 5000) {
+        const ssize_t n = ::write(masterFd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return false;
+        } else {
+            // The line is full: let the program under test drain it.
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+    }
+    return done == bytes.size();
+}
+
+QByteArray PseudoTerminal::readAvailable()
+{
+    QByteArray out;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = masterFd >= 0 ? ::read(masterFd, buffer, sizeof buffer) : -1;
+        if (n <= 0)
+            break;
+        out.append(buffer, n);
+    }
+    return out;
+}
+
+QByteArray PseudoTerminal::read(int count, int timeoutMs)
+{
+    QByteArray out;
+    QElapsedTimer clock;
+    clock.start();
+    while (out.size() < count && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        out += readAvailable();
+        if (out.size() < count)
+            QThread::msleep(2);
+    }
+    return out;
+}
+
+QByteArray PseudoTerminal::readFor(int ms)
+{
+    return read(INT_MAX, ms);
+}
+
+void PseudoTerminal::closeMaster()
+{
+    if (masterFd >= 0)
+        ::close(masterFd);
+    masterFd = -1;
+}

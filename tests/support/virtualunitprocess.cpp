@@ -1,0 +1,64 @@
+#include "virtualunitprocess.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+VirtualUnitProcess::VirtualUnitProcess(const QStringList &arguments)
+{
+    unit.setProgram(QStringLiteral(KV3318_VIRTUAL_UNIT));
+    unit.setArguments(arguments);
+    unit.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    unit.start();
+    if (!unit.waitForStarted(3000))
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    while (!pending.contains('\n') && clock.elapsed() < 3000 && unit.waitForReadyRead(100))
+        pending += unit.readAllStandardOutput();
+    const qsizetype end = pending.indexOf('\n');
+    if (end < 0)
+        return;
+    port = QString::fromLocal8Bit(pending.left(end));
+    pending.remove(0, end + 1);
+}
+
+VirtualUnitProcess::~VirtualUnitProcess()
+{
+    if (unit.state() != QProcess::NotRunning) {
+        unit.terminate();
+        if (!unit.waitForFinished(2000))
+            unit.kill();
+        unit.waitForFinished(1000);
+    }
+}
+
+void VirtualUnitProcess::collect()
+{
+    pending += unit.readAllStandardOutput();
+    qsizetype end;
+    while ((end = pending.indexOf('\n')) >= 0) {
+        received << QString::fromLatin1(pending.left(end));
+        pending.remove(0, end + 1);
+    }
+}
+
+bool VirtualUnitProcess::waitForLine(const QString &line, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        collect();
+        if (received.contains(line))
+            return true;
+        if (clock.elapsed() >= timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        unit.waitForReadyRead(10);
+    }
+}
+
+QStringList VirtualUnitProcess::lines()
+{
+    collect();
+    return received;
+}
