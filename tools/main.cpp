@@ -1,0 +1,61 @@
+// Draws the application's artwork into a resources directory: the banner and the mode
+// buttons into images/, the desktop icon into icons/.
+
+#include "artwork.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+namespace
+{
+
+struct Output {
+    const char *path;
+    QImage image;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Nothing is shown, so no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: " << QFileInfo(args.value(0)).fileName() << " RESOURCES-DIRECTORY\n";
+        return 2;
+    }
+
+    // Other letters would change every image on redrawing; say so rather than silently
+    // committing them.
+    const QFontInfo font(QFont("DejaVu Sans"));
+    if (font.family() != "DejaVu Sans")
+        err << "warning: DejaVu Sans is not installed, lettering drawn in " << font.family()
+            << "\n";
+
+    const QDir root(args.at(1));
+    const Output outputs[] = {
+        {"images/header.png", drawBanner()},
+        {"images/pulse.png", drawModeButton(ModeButton::Pulse)},
+        {"images/interval.png", drawModeButton(ModeButton::Interval)},
+        {"images/sequential.png", drawModeButton(ModeButton::Sequential)},
+        {"icons/kv3318-config.png", drawAppIcon()},
+    };
+    for (const Output &output : outputs) {
+        const QString path = root.filePath(output.path);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !output.image.save(path, "PNG")) {
+            err << "cannot write " << path << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
