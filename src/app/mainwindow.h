@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ui_mainwindow.h"
+
+#include <QMainWindow>
+
+class ClickableLabel;
+class Protocol;
+class QLabel;
+class QTimer;
+
+// The one window: the settings form, its coupling rules, the transfer of
+// settings to and from the unit and to and from files, and the live wave
+// adjustment. Each concern has a source file of its own.
+class MainWindow : public QMainWindow, public Ui::MainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // The settings record: the form as one line of text, and back.
+    QString createDataString();
+    void readDataString(const QString &text);
+    // Packs a version text a.b.c.d into ((a*256+b)*256+c)*256+d; 0 when it
+    // does not hold four parts.
+    static unsigned int generateVersion(QString text);
+
+private Q_SLOTS:
+    void onInterfaceDetect(const QStringList &list);
+    void onReceiveComplete(const QString &data);
+    void onPulseButtonClicked();
+    void onIntervalButtonClicked();
+    void onSequentialButtonClicked();
+    void onTimeout();
+    void on_stormCheckBox_toggled(bool value);
+    void on_wavectrlCheckBox_toggled(bool value);
+    void on_recordButton_clicked();
+    void on_restoreButton_clicked();
+    void on_sequentialSSpinBox_valueChanged(int value);
+    void on_pulseSSpinBox_valueChanged(double value);
+    void on_power11SpinBox_valueChanged(int value);
+    void on_power12SpinBox_valueChanged(int value);
+    void on_power13SpinBox_valueChanged(int value);
+    void on_power14SpinBox_valueChanged(int value);
+    void on_power21SpinBox_valueChanged(int value);
+    void on_power22SpinBox_valueChanged(int value);
+    void on_power23SpinBox_valueChanged(int value);
+    void on_power24SpinBox_valueChanged(int value);
+    void on_stormHSpinBox_valueChanged(int value);
+    void on_stormDSpinBox_valueChanged(int value);
+    void on_intervalMSpinBox_valueChanged(int value);
+    void on_intervalHSpinBox_valueChanged(int value);
+    void on_inverseCheckBox_toggled();
+    void on_stackedWidget_currentChanged(int index);
+    void on_sendButton_clicked();
+    void on_receiveButton_clicked();
+    void on_startButton_clicked();
+    void on_stopButton_clicked();
+
+private:
+    void createStatusBar();
+    void createModeButtons();
+    void initTimer();
+    void renewIntervalSpacer(bool wide);
+    void renewSequentialSpacer(bool wide);
+    void writeSettings();
+    void loadSettings();
+    void sendAdjust();
+    void stopTimer();
+
+    bool receiveRequested = false;
+    Protocol *protocol = nullptr;
+    QTimer *adjustTimer = nullptr;
+    unsigned int unitVersion = 0;
+    QLabel *statusLabel = nullptr;
+    ClickableLabel *pulseButton = nullptr;
+    ClickableLabel *intervalButton = nullptr;
+    ClickableLabel *sequentialButton = nullptr;
+};
