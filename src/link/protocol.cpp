@@ -27,6 +27,16 @@ void Protocol::initSerial()
     serialPort->setParity(QSerialPort::NoParity);
     serialPort->setDataBits(QSerialPort::Data8);
     serialPort->setStopBits(QSerialPort::OneStop);
+    // A unit that vanishes (a pulled cable) leaves a port that fails every
+    // read and write at once; closing it stops Qt from retrying in a busy
+    // loop, and later writes are dropped as for any closed port.
+    connect(serialPort, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) {
+                if (error != QSerialPort::ResourceError)
+                    return;
+                qDebug() << "device lost:" << serialPort->errorString();
+                close();
+            });
 }
 
 void Protocol::initTimer()
