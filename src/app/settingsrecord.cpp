@@ -1,0 +1,115 @@
+#include "mainwindow.h"
+
+#include <QRegularExpression>
+
+#include <climits>
+
+namespace
+{
+constexpr qsizetype basicFieldCount = 20;
+constexpr qsizetype extendedFieldCount = 22;
+
+// Firmware newer than this speaks the extended record.
+bool isExtendedRecord(unsigned int unitVersion)
+{
+    return unitVersion > MainWindow::generateVersion(QStringLiteral("1.0.10.1"));
+}
+
+// The form shows these times in seconds with two decimals; the record holds
+// whole hundredths.
+QString hundredths(double seconds)
+{
+    return QString::number(seconds * 100, 'g', 6);
+}
+
+QString flag(const QAbstractButton *box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// Above INT_MAX the cast to the spin boxes' int would wrap to a negative
+// value and land on the minimum; held at INT_MAX it lands on the maximum.
+int unsignedField(const QString &field)
+{
+    return int(qMin(field.toUInt(), uint(INT_MAX)));
+}
+} // namespace
+
+unsigned int MainWindow::generateVersion(QString text)
+{
+    static const QRegularExpression letters(QStringLiteral("[a-zA-Z]"));
+    const QStringList parts = text.remove(letters).split(QLatin1Char('.'), Qt::SkipEmptyParts);
+    if (parts.size() != 4)
+        return 0;
+    // A part above 255 is not an error: it carries into the next higher one.
+    unsigned int version = 0;
+    for (const QString &part : parts)
+        version = version * 256 + part.toUInt();
+    return version;
+}
+
+QString MainWindow::createDataString()
+{
+    const QStringList fields{
+        QString::number(stackedWidget->currentIndex()),
+        QString::number(power11SpinBox->value()),
+        QString::number(power12SpinBox->value()),
+        QString::number(power13SpinBox->value()),
+        QString::number(power14SpinBox->value()),
+        QString::number(power21SpinBox->value()),
+        QString::number(power22SpinBox->value()),
+        QString::number(power23SpinBox->value()),
+        QString::number(power24SpinBox->value()),
+        hundredths(pulseSSpinBox->value()),
+        QString::number(foodMSpinBox->value()),
+        flag(moonCheckBox),
+        flag(stormCheckBox),
+        QString::number(stormDSpinBox->value() * 24 + stormHSpinBox->value()),
+        flag(nightCheckBox),
+        QString::number(intervalHSpinBox->value() * 60 + intervalMSpinBox->value()),
+        QString::number(sequentialSSpinBox->value()),
+        flag(wavectrlCheckBox),
+        hundredths(waveSSpinBox->value()),
+        flag(inverseCheckBox),
+    };
+    QString record = fields.join(QLatin1Char(';'));
+    if (isExtendedRecord(unitVersion))
+        record += QLatin1String(";111;111");
+    return record;
+}
+
+void MainWindow::readDataString(const QString &text)
+{
+    const QStringList field = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (field.size() != (isExtendedRecord(unitVersion) ? extendedFieldCount : basicFieldCount))
+        return;
+
+    // Every setter below runs the coupling rules before the next one, so the
+    // order matters: the page before the times it couples, the larger unit
+    // of each split time before the smaller, and the wave controller and
+    // inverse boxes before the power values that their rules overwrite.
+    stackedWidget->setCurrentIndex(unsignedField(field[0]));
+    pulseSSpinBox->setValue(field[9].toDouble() / 100);
+    foodMSpinBox->setValue(unsignedField(field[10]));
+    moonCheckBox->setChecked(field[11].toUInt() != 0);
+    nightCheckBox->setChecked(field[14].toInt() != 0);
+    stormCheckBox->setChecked(field[12].toInt() != 0);
+    const int stormHours = field[13].toInt();
+    stormDSpinBox->setValue(stormHours / 24);
+    stormHSpinBox->setValue(stormHours - 24 * (stormHours / 24));
+    wavectrlCheckBox->setChecked(field[17].toInt() != 0);
+    waveSSpinBox->setValue(field[18].toDouble() / 100);
+    inverseCheckBox->setChecked(field[19].toInt() != 0);
+    const int intervalMinutes = field[15].toInt();
+    intervalHSpinBox->setValue(intervalMinutes / 60);
+    intervalMSpinBox->setValue(intervalMinutes - 60 * (intervalMinutes / 60));
+    sequentialSSpinBox->setValue(field[16].toInt());
+    power11SpinBox->setValue(unsignedField(field[1]));
+    power12SpinBox->setValue(unsignedField(field[2]));
+    power13SpinBox->setValue(unsignedField(field[3]));
+    power14SpinBox->setValue(unsignedField(field[4]));
+    power21SpinBox->setValue(unsignedField(field[5]));
+    power22SpinBox->setValue(unsignedField(field[6]));
+    power23SpinBox->setValue(unsignedField(field[7]));
+    power24SpinBox->setValue(unsignedField(field[8]));
+}

@@ -1,0 +1,25 @@
+#include "mainwindow.h"
+#include "protocol.h"
+
+void MainWindow::on_sendButton_clicked()
+{
+    protocol->writeData(createDataString());
+}
+
+void MainWindow::on_receiveButton_clicked()
+{
+    // Set even when the port is closed: the next message, whenever it
+    // comes, is taken as the answer.
+    receiveRequested = true;
+    protocol->writeData(QStringLiteral("0data"));
+}
+
+void MainWindow::onReceiveComplete(const QString &data)
+{
+    // Only the first message after a request is an answer; the unit's other
+    // messages must never touch the form.
+    if (!receiveRequested)
+        return;
+    receiveRequested = false;
+    readDataString(data);
+}

@@ -1,0 +1,163 @@
+#include "mainwindow.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace
+{
+const QByteArray example = "1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0";
+const QByteArray startRecord = "0;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
+
+// Answers the modal dialogs as they open: a file dialog gets the next path,
+// a question the next button ("Yes" or "No").
+void answerDialogs(QWidget *window, QStringList answers)
+{
+    auto *timer = new QTimer(window);
+    QObject::connect(timer, &QTimer::timeout, [answers, answered = QPointer<QWidget>()]() mutable {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered || answers.isEmpty())
+            return;
+        answered = modal;
+        const QString answer = answers.takeFirst();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            // While its name field has the focus, the dialog leaves the name
+            // alone.
+            if (QWidget *focus = dialog->focusWidget())
+                focus->clearFocus();
+            dialog->selectFile(answer);
+            static_cast<QDialog *>(dialog)->accept(); // public there, protected here
+        } else if (auto *question = qobject_cast<QMessageBox *>(modal)) {
+            question->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+    });
+    timer->start(10);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+} // namespace
+
+class DataFileTest : public QObject
+{
+    Q_OBJECT
+    std::optional<QTemporaryDir> folder;
+
+    QString path(const QString &name) const { return folder->filePath(name); }
+    QStringList files() const { return QDir(folder->path()).entryList(QDir::Files | QDir::System); }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder.emplace();
+        QVERIFY(folder->isValid());
+    }
+
+    void record_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("answer"); // when asked about replacing an older settings.txt
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("content");
+        const auto row = [](const char *name, QString chosen, QString answer, QString written,
+                            QByteArray content) {
+            QTest::newRow(name) << chosen << answer << written << content;
+        };
+        row("suffix added", "settings", "", "settings.txt", startRecord);
+        row("suffix kept", "settings.txt", "", "settings.txt", startRecord);
+        row("suffix case", "settings.TXT", "", "settings.TXT.txt", startRecord);
+        row("keep older", "settings", "No", "settings.txt", "old");
+        row("replace older", "settings", "Yes", "settings.txt", startRecord);
+    }
+
+    void record()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, content);
+        if (!answer.isEmpty())
+            writeFile(path("settings.txt"), "old");
+        MainWindow window;
+        answerDialogs(&window, {path(chosen), answer});
+        window.recordButton->click();
+        QCOMPARE(files(), QStringList{written});
+        QCOMPARE(contents(path(written)), content);
+    }
+
+    // A file size limit makes the write fail part-way, as a full disk does.
+    void failedWriteKeepsTheOldFile()
+    {
+        writeFile(path("settings.txt"), example);
+        MainWindow window;
+        answerDialogs(&window, {path("settings"), "Yes"});
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit tiny{8, saved.rlim_max};
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        window.recordButton->click();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(contents(path("settings.txt")), example);
+        QCOMPARE(files(), QStringList{"settings.txt"});
+    }
+
+    void restore_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("form");
+        const QByteArray other = "2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1";
+        QTest::newRow("record") << other << other;
+        QTest::newRow("up to the NUL") << other + '\0' + QByteArray(1 << 20, 'x') << other;
+        QTest::newRow("NUL in the middle") << other.left(20) + '\0' + other.mid(20) << example;
+        QTest::newRow("empty") << QByteArray() << example;
+        QTest::newRow("extended record") << other + ";111;111" << example;
+        // Read whole, the separators would vanish and the record would count.
+        QTest::newRow("huge") << QByteArray(1 << 20, ';') + other << example;
+        // Twenty fields of noise: each reads as 0 and the controls clamp it.
+        QTest::newRow("noise") << QByteArray("\xff\x02\x80\x03\r\n;", 7).repeated(20)
+                               << startRecord;
+    }
+
+    void restore()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, form);
+        writeFile(path("settings.txt"), bytes);
+        MainWindow window;
+        window.readDataString(example);
+        answerDialogs(&window, {path("settings.txt")});
+        window.restoreButton->click();
+        QCOMPARE(window.createDataString().toLatin1(), form);
+    }
+
+    void restoreFromFifoDoesNotBlock()
+    {
+        QVERIFY(mkfifo(QFile::encodeName(path("pipe.txt")).constData(), 0600) == 0);
+        MainWindow window;
+        answerDialogs(&window, {path("pipe.txt")});
+        window.restoreButton->click();
+        QCOMPARE(window.createDataString().toLatin1(), startRecord);
+    }
+};
+
+QTEST_MAIN(DataFileTest)
+#include "tst_datafile.moc"
