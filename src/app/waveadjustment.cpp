@@ -1,0 +1,88 @@
+#include "clickablelabel.h"
+#include "mainwindow.h"
+#include "protocol.h"
+
+#include <QTimer>
+
+namespace
+{
+
+// Ends a run on the unit's side; it travels alone, outside any frame.
+const QChar stopCharacter(0x04);
+
+} // namespace
+
+void MainWindow::initTimer()
+{
+    adjustTimer = new QTimer(nullptr);
+    adjustTimer->setInterval(3000);
+    // The unit sees a step every 3 s, not merely about every 3 s as a
+    // coarse timer would allow.
+    adjustTimer->setTimerType(Qt::PreciseTimer);
+    connect(adjustTimer, &QTimer::timeout, this, &MainWindow::onTimeout);
+}
+
+void MainWindow::on_startButton_clicked()
+{
+    waveSSpinBox->setEnabled(false);
+    stopButton->setEnabled(true);
+    wavectrlCheckBox->setEnabled(false);
+    pulseButton->setEnabled(false);
+    intervalButton->setEnabled(false);
+    sequentialButton->setEnabled(false);
+    sendButton->setEnabled(false);
+    receiveButton->setEnabled(false);
+    startButton->setEnabled(false);
+
+    sendAdjust();
+    if (waveSSpinBox->maximum() > waveSSpinBox->value())
+        adjustTimer->start();
+    else
+        stopTimer();
+}
+
+void MainWindow::onTimeout()
+{
+    // The check box is locked during a run, but a restored or received
+    // record can still switch the wave controller off; its rule then locks
+    // the stop button, so the run has to end here or it could not be ended.
+    if (!wavectrlCheckBox->isChecked()) {
+        stopTimer();
+        return;
+    }
+    waveSSpinBox->setValue(waveSSpinBox->value() + 0.01);
+    sendAdjust();
+    if (waveSSpinBox->value() >= waveSSpinBox->maximum())
+        stopTimer();
+}
+
+void MainWindow::sendAdjust()
+{
+    const QString inverse = QString::number(inverseCheckBox->isChecked() ? 1 : 0);
+    const QString waveTime = QString::number(waveSSpinBox->value() * 100.0, 'g', 6);
+    // The message carries an STX of its own, inside the frame's.
+    protocol->writeData(QChar(0x02) + waveTime + ';' + inverse);
+}
+
+void MainWindow::stopTimer()
+{
+    protocol->writeDataNoPro(QString(stopCharacter));
+    adjustTimer->stop();
+    stopButton->setEnabled(false);
+    wavectrlCheckBox->setEnabled(true);
+    pulseButton->setEnabled(true);
+    intervalButton->setEnabled(true);
+    sequentialButton->setEnabled(true);
+    sendButton->setEnabled(true);
+    receiveButton->setEnabled(true);
+    // A record applied during the run may have switched the wave controller
+    // off; its rule locked the wave time and the start, and that stands.
+    const bool waveControllerOn = wavectrlCheckBox->isChecked();
+    waveSSpinBox->setEnabled(waveControllerOn);
+    startButton->setEnabled(waveControllerOn);
+}
+
+void MainWindow::on_stopButton_clicked()
+{
+    stopTimer();
+}
