@@ -41,15 +41,17 @@ bool PseudoTerminal::write(const QByteArray &bytes)
     qsizetype done = 0;
     QElapsedTimer clock;
     clock.start();
-    while (masterFd >= 0 && done < bytes.size() && clock.elapsed() < 5000) {
+    while (masterFd >= 0 && done < bytes.size() && clock.elapsed() < 30000) {
         const ssize_t n = ::write(masterFd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n > 0) {
             done += n;
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return false;
-        } else {
+        } else if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
             // The line is full: let the program under test drain it.
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        } else {
+            QThread::usleep(200);
         }
     }
     return done == bytes.size();
