@@ -1,11 +1,21 @@
 #include "protocol.h"
 
-#include <QDebug>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QThread>
 #include <QTimer>
+
+#include <algorithm>
+
+// Qt's own name for plain debug output, so the lines read and filter exactly
+// as qDebug()'s do; unlike qDebug(), a disabled line is never formatted,
+// which keeps the reading path fast when debug output is off.
+namespace
+{
+Q_LOGGING_CATEGORY(linkLog, "default")
+} // namespace
 
 Protocol::Protocol() : QObject(nullptr)
 {
@@ -34,7 +44,7 @@ void Protocol::initSerial()
             [this](QSerialPort::SerialPortError error) {
                 if (error != QSerialPort::ResourceError)
                     return;
-                qDebug() << "device lost:" << serialPort->errorString();
+                qCDebug(linkLog) << "device lost:" << serialPort->errorString();
                 close();
             });
 }
@@ -95,7 +105,7 @@ void Protocol::open()
     if (serialPort->isOpen())
         return;
     if (!serialPort->open(QIODevice::ReadWrite)) {
-        qDebug() << "device failed to open:" << serialPort->errorString();
+        qCDebug(linkLog) << "device failed to open:" << serialPort->errorString();
         return;
     }
     // A pseudo-terminal has no RTS line and refuses this; that is harmless.
@@ -103,12 +113,12 @@ void Protocol::open()
         serialPort->clearError();
     QThread::msleep(500);
     connect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
-    qDebug() << "listening for data on" << portList.value(portIndex);
+    qCDebug(linkLog) << "listening for data on" << portList.value(portIndex);
 }
 
 void Protocol::onTimeout()
 {
-    qDebug() << "Timeout";
+    qCDebug(linkLog) << "Timeout";
     if (serialPort->isOpen()) {
         disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
         serialPort->close();
@@ -130,14 +140,14 @@ void Protocol::close()
         return;
     serialPort->close();
     disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
-    qDebug() << "Port" << portList.value(portIndex) << " closed succesfully";
+    qCDebug(linkLog) << "Port" << portList.value(portIndex) << " closed succesfully";
 }
 
 void Protocol::writeData(const QString &payload) const
 {
     if (!serialPort->isOpen())
         return;
-    qDebug() << payload;
+    qCDebug(linkLog) << payload;
     serialPort->write(start, qstrlen(start));
     serialPort->write(payload.toLatin1());
     serialPort->write(end, qstrlen(end));
@@ -145,7 +155,7 @@ void Protocol::writeData(const QString &payload) const
 
 void Protocol::writeDataNoPro(const QString &payload) const
 {
-    qDebug() << "NoPro" << payload;
+    qCDebug(linkLog) << "NoPro" << payload;
     // Nothing reaches a closed port anyway; skipping the write only spares
     // the debug output Qt's complaint about it.
     if (serialPort->isOpen())
@@ -155,8 +165,8 @@ void Protocol::writeDataNoPro(const QString &payload) const
 void Protocol::onReadyRead()
 {
     const QByteArray chunk = serialPort->read(serialPort->bytesAvailable());
-    qDebug() << "bytes read:" << chunk.size();
-    qDebug() << "bytes:" << chunk;
+    qCDebug(linkLog) << "bytes read:" << chunk.size();
+    qCDebug(linkLog) << "bytes:" << chunk;
     receive(chunk);
 }
 
@@ -167,24 +177,30 @@ void Protocol::receive(const QByteArray &chunk)
     static int status = 0;
     static QString data;
 
-    for (const char byte : chunk) {
-        if (byte == cr && status == 3) {
-            qDebug() << "Empfangen: " << data;
+    const char *const chunkEnd = chunk.constEnd();
+    for (const char *byte = chunk.constBegin(); byte != chunkEnd; ++byte) {
+        if (*byte == cr && status == 3) {
+            qCDebug(linkLog) << "Empfangen: " << data;
             analyseData(data);
-        } else if (byte == stx) {
-            data.clear();
+        } else if (*byte == stx) {
+            data.resize(0); // keeps the buffer for the next body
             status = 2;
-        } else if (byte == etx) {
+        } else if (*byte == etx) {
             if (status == 2)
                 status = 3;
         } else if (status == 2) {
-            if (data.size() < maxBodyLength) {
-                data.append(QChar(uchar(byte)));
+            // Everything up to the next STX or ETX is body: one append for
+            // the run rather than one per byte.
+            const char *runEnd =
+                std::find_if(byte, chunkEnd, [](char next) { return next == stx || next == etx; });
+            if (data.size() + (runEnd - byte) <= maxBodyLength) {
+                data.append(QLatin1String(byte, runEnd - byte));
             } else {
                 // Too long to be a message: wait for the next STX.
-                data.clear();
+                data.resize(0);
                 status = 0;
             }
+            byte = runEnd - 1;
         }
     }
 }
@@ -199,7 +215,7 @@ void Protocol::analyseData(QString body)
         return;
     detectTimer->stop();
     detected = true;
-    qDebug() << "Detected on Port" << portList.value(portIndex);
+    qCDebug(linkLog) << "Detected on Port" << portList.value(portIndex);
     // The version follows the id and one separator; a reply too short to
     // hold one is passed on whole.
     const QString version = body.size() < 7 ? body : body.mid(7);

@@ -1,0 +1,102 @@
+// Per-call costs: the settings record both ways, and the link's reading path
+// on random bytes and on back-to-back frames of the unit's settings.
+
+#include "mainwindow.h"
+#include "protocol.h"
+
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace
+{
+
+const QString recordA = QStringLiteral("1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0");
+const QString recordB = QStringLiteral("2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1");
+constexpr qsizetype streamSize = 1 << 20;
+
+QByteArray randomBytes()
+{
+    QByteArray bytes(streamSize, Qt::Uninitialized);
+    QRandomGenerator generator(3318); // the same stream in every run
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+    return bytes;
+}
+
+QByteArray frames()
+{
+    const QByteArray frame = "\x02" + recordA.toLatin1() + ";111;111\x03\r";
+    QByteArray bytes;
+    while (bytes.size() + frame.size() <= streamSize)
+        bytes += frame;
+    return bytes;
+}
+
+} // namespace
+
+class Calls : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("KV3318_PORTS", ""); // the form alone, no serial port
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanupTestCase() { window.reset(); }
+
+    void createDataString()
+    {
+        window->readDataString(recordA);
+        QString record;
+        QBENCHMARK
+        {
+            record = window->createDataString();
+        }
+        QCOMPARE(record, recordA);
+    }
+
+    void readDataString()
+    {
+        // Alternating, so every call changes the form and runs its rules.
+        bool other = false;
+        QBENCHMARK
+        {
+            window->readDataString(other ? recordB : recordA);
+            other = !other;
+        }
+        QVERIFY(window->createDataString() == recordA || window->createDataString() == recordB);
+    }
+
+    void receive_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::newRow("random") << randomBytes();
+        QTest::newRow("frames") << frames();
+    }
+
+    void receive()
+    {
+        QFETCH(QByteArray, stream);
+        // As QT_LOGGING_RULES would: debug output off, nothing printed.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        Protocol link;
+        int bodies = 0;
+        connect(&link, &Protocol::receiveComplete, this, [&bodies] { ++bodies; });
+        QBENCHMARK
+        {
+            link.receive(stream);
+        }
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(bodies > 0);
+    }
+
+private:
+    std::unique_ptr<MainWindow> window;
+};
+
+QTEST_MAIN(Calls)
+#include "calls.moc"
