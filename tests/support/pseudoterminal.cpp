@@ -41,7 +41,7 @@ bool PseudoTerminal::write(const QByteArray &bytes)
     qsizetype done = 0;
     QElapsedTimer clock;
     clock.start();
-    while (masterFd >= 0 && done < bytes.size() && clock.elapsed() < 30000) {
+    while (masterFd >= 0 && done < bytes.size() && clock.elapsed() < 5000) {
         const ssize_t n = ::write(masterFd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n > 0) {
             done += n;
