@@ -1,3 +1,4 @@
+#include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 
@@ -125,11 +126,9 @@ void LinkFaultsTest::floodDuringDetection()
 void LinkFaultsTest::floodAfterDetection()
 {
     PseudoTerminal far;
-    qputenv("KV3318_PORTS", far.slavePath().toLocal8Bit());
-    MainWindow window;
-    QCOMPARE(far.read(4), QByteArray("\x02?\x03\r"));
-    QVERIFY(far.write(frame("KV3318 1.0.10.2")));
-    QTRY_VERIFY(window.sendButton->isEnabled());
+    const std::unique_ptr<MainWindow> detected = windowDetectedOn(far);
+    QVERIFY(detected);
+    MainWindow &window = *detected;
 
     const qint64 before = residentKiB();
     for (Flood::Kind kind : {Flood::Random, Flood::Unterminated}) {
@@ -153,11 +152,9 @@ void LinkFaultsTest::floodAfterDetection()
 void LinkFaultsTest::vanishedUnitLeavesWindowUsable()
 {
     PseudoTerminal far;
-    qputenv("KV3318_PORTS", far.slavePath().toLocal8Bit());
-    MainWindow window;
-    QCOMPARE(far.read(4), QByteArray("\x02?\x03\r"));
-    QVERIFY(far.write(frame("KV3318 1.0.10.2")));
-    QTRY_VERIFY(window.sendButton->isEnabled());
+    const std::unique_ptr<MainWindow> detected = windowDetectedOn(far);
+    QVERIFY(detected);
+    MainWindow &window = *detected;
     window.wavectrlCheckBox->setChecked(true);
     QVERIFY(window.startButton->isEnabled());
     QMetaObject::invokeMethod(&window, "on_startButton_clicked");

@@ -1,4 +1,5 @@
 #include "clickablelabel.h"
+#include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 
@@ -283,12 +284,9 @@ void MainWindowTest::detectionOutcome()
 void MainWindowTest::adjustButtonsFollowRealDetection()
 {
     PseudoTerminal unit;
-    qputenv("KV3318_PORTS", unit.slavePath().toLocal8Bit());
-    MainWindow window;
-    qputenv("KV3318_PORTS", "");
-    QCOMPARE(unit.read(4), QByteArray("\x02?\x03\r"));
-    QVERIFY(unit.write("\x02KV3318 1.0.10.2\x03\r"));
-    QTRY_VERIFY(window.sendButton->isEnabled());
+    const std::unique_ptr<MainWindow> detected = windowDetectedOn(unit);
+    QVERIFY(detected);
+    MainWindow &window = *detected;
     QCOMPARE(statusText(window), "interface detected on: " + unit.slavePath() + "   (1.0.10.2)");
     QVERIFY(!window.startButton->isEnabled());
     window.wavectrlCheckBox->setChecked(true);

@@ -1,3 +1,4 @@
+#include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 #include "virtualunitprocess.h"
@@ -41,11 +42,9 @@ private Q_SLOTS:
     void onlyTheFirstMessageAfterARequestIsApplied()
     {
         PseudoTerminal line;
-        qputenv("KV3318_PORTS", line.slavePath().toLocal8Bit());
-        MainWindow window;
-        QCOMPARE(line.read(4), QByteArray("\x02?\x03\r"));
-        QVERIFY(line.write(frame("KV3318 1.0.10.1")));
-        QTRY_VERIFY(window.receiveButton->isEnabled());
+        const std::unique_ptr<MainWindow> detected = windowDetectedOn(line, "1.0.10.1");
+        QVERIFY(detected);
+        MainWindow &window = *detected;
         const QString start = window.createDataString();
 
         // Unasked for: ignored.

@@ -1,4 +1,5 @@
 #include "clickablelabel.h"
+#include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 
@@ -63,11 +64,8 @@ private Q_SLOTS:
     {
         window.reset();
         unit = std::make_unique<PseudoTerminal>();
-        qputenv("KV3318_PORTS", unit->slavePath().toLocal8Bit());
-        window = std::make_unique<MainWindow>();
-        QCOMPARE(unit->read(4), QByteArray("\x02?\x03\r"));
-        QVERIFY(unit->write("\x02KV3318 1.0.10.2\x03\r"));
-        QTRY_VERIFY(window->sendButton->isEnabled());
+        window = windowDetectedOn(*unit);
+        QVERIFY(window);
         window->wavectrlCheckBox->setChecked(true);
     }
 

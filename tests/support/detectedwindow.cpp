@@ -1,0 +1,18 @@
+#include "detectedwindow.h"
+
+#include "mainwindow.h"
+#include "pseudoterminal.h"
+
+#include <QTest>
+
+std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far, const QByteArray &firmware)
+{
+    qputenv("KV3318_PORTS", far.slavePath().toLocal8Bit());
+    auto window = std::make_unique<MainWindow>();
+    qputenv("KV3318_PORTS", "");
+    if (far.read(4) != "\x02?\x03\r" || !far.write("\x02KV3318 " + firmware + "\x03\r"))
+        return nullptr;
+    if (!QTest::qWaitFor([&window] { return window->sendButton->isEnabled(); }))
+        return nullptr;
+    return window;
+}

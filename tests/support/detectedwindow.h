@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <memory>
+
+class MainWindow;
+class PseudoTerminal;
+
+// A new window whose detection found a unit on `far`, answering the probe
+// as a unit with the given firmware; null when the window never probed or
+// never took the answer.
+std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far,
+                                             const QByteArray &firmware = "1.0.10.2");
