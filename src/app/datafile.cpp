@@ -61,19 +61,24 @@ void MainWindow::loadSettings()
 {
     const QString fileName = QFileDialog::getOpenFileName(
         this, tr("Choose a file"), QStringLiteral("."), tr("Settings (*.txt)"));
+    if (const std::optional<QString> record = recordInFile(fileName))
+        readDataString(*record);
+}
+
+std::optional<QString> MainWindow::recordInFile(const QString &fileName)
+{
     // Only regular files: opening a FIFO would block the window until some
     // other program wrote to it.
     if (!QFileInfo(fileName).isFile())
-        return;
+        return std::nullopt;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return std::nullopt;
     QByteArray bytes = file.read(maxRecordFileSize + 1);
-    file.close();
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
     else if (bytes.size() > maxRecordFileSize)
-        return;
-    readDataString(QString::fromLatin1(bytes));
+        return std::nullopt;
+    return QString::fromLatin1(bytes);
 }

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class ClickableLabel;
 class Protocol;
 class QLabel;
@@ -26,6 +28,9 @@ public:
     // Packs a version text a.b.c.d into ((a*256+b)*256+c)*256+d; 0 when it
     // does not hold four parts.
     static unsigned int generateVersion(QString text);
+    // The text a settings file holds for the record: its bytes up to the
+    // first NUL. Nothing when it cannot be read or is too large to be one.
+    static std::optional<QString> recordInFile(const QString &fileName);
 
 private Q_SLOTS:
     void onInterfaceDetect(const QStringList &list);
