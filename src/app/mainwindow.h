@@ -74,6 +74,9 @@ private:
     void loadSettings();
     void sendAdjust();
     void stopTimer();
+    // Every way a run ends passes through here: the timer stops and the
+    // controls the run locked are released.
+    void endRun();
 
     bool receiveRequested = false;
     Protocol *protocol = nullptr;

@@ -67,6 +67,11 @@ void MainWindow::sendAdjust()
 void MainWindow::stopTimer()
 {
     protocol->writeDataNoPro(QString(stopCharacter));
+    endRun();
+}
+
+void MainWindow::endRun()
+{
     adjustTimer->stop();
     stopButton->setEnabled(false);
     wavectrlCheckBox->setEnabled(true);

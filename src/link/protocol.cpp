@@ -69,6 +69,11 @@ QStringList Protocol::candidatePorts()
     return names;
 }
 
+void Protocol::setCandidates(const QStringList &ports)
+{
+    fixedCandidates = ports;
+}
+
 bool Protocol::isDetected() const
 {
     return detected && serialPort->isOpen();
@@ -80,7 +85,7 @@ void Protocol::checkInterface()
         return;
     detected = false;
     portIndex = 0;
-    portList = candidatePorts();
+    portList = fixedCandidates.value_or(candidatePorts());
     portList.removeIf([](const QString &name) { return name.contains(QLatin1String("LPT")); });
     if (portList.isEmpty())
         return;
@@ -172,11 +177,6 @@ void Protocol::onReadyRead()
 
 void Protocol::receive(const QByteArray &chunk)
 {
-    // One reception state for the whole program: a message begun on one
-    // candidate port and ended on the next is still joined.
-    static int status = 0;
-    static QString data;
-
     const char *const chunkEnd = chunk.constEnd();
     for (const char *byte = chunk.constBegin(); byte != chunkEnd; ++byte) {
         if (*byte == cr && status == 3) {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class QSerialPort;
 class QTimer;
 
@@ -42,10 +44,16 @@ public:
     // The serial ports to probe, in order: KV3318_PORTS when it is set,
     // otherwise the ports the system lists.
     static QStringList candidatePorts();
+    // Probes exactly these ports from now on instead of candidatePorts(),
+    // so that several links can each own a port of their own.
+    void setCandidates(const QStringList &ports);
 
 Q_SIGNALS:
     void interfaceDetected(const QStringList &list);
     void receiveComplete(const QString &data);
+    // The detected unit's port is gone (hang-up, failed write, resource
+    // error); the port is closed by the time this arrives.
+    void interfaceLost(const QString &port);
 
 public Q_SLOTS:
     void checkInterface();
@@ -68,4 +76,10 @@ private:
     QSerialPort *serialPort = nullptr;
     bool detected = false;
     bool openFailed = false;
+    std::optional<QStringList> fixedCandidates;
+
+    // Reception state, kept across reads and across the candidates of one
+    // detection, so that a message may arrive in any number of pieces.
+    int status = 0;
+    QString data;
 };
