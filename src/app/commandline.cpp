@@ -1,0 +1,98 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
+
+// The options QApplication takes out of the arguments itself, with whether each takes a
+// value. They are accepted here unseen so that they keep working; the list follows Qt's
+// documentation of QGuiApplication, QApplication and the X11 platform.
+struct QtOption {
+    const char *name;
+    bool takesValue;
+};
+constexpr QtOption qtOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"geometry", true},
+    {"icon", true},
+    {"title", true},
+    {"session", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"display", true},
+    {"name", true},
+    {"visual", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"testability", false},
+    {"nograb", false},
+    {"dograb", false},
+};
+
+} // namespace
+
+namespace CommandLine
+{
+
+std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString program = QFileInfo(arguments.value(0)).fileName();
+    QCommandLineParser parser;
+    // Qt's options are single-dash words such as -platform.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Configures a Korvalin 3318 flow pump controller over a serial line.\n"
+                       "Qt's own options, such as -platform and -style, are accepted too."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays this help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("Probes <port> for the unit, instead of the ports in KV3318_PORTS or "
+                       "those the system lists. May be given several times; probed in order."),
+        QStringLiteral("port"));
+    parser.addOptions({helpOption, versionOption, portOption});
+    for (const QtOption &qtOption : qtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qtOption.name), QString(),
+                                  qtOption.takesValue ? QStringLiteral("value") : QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        err << program << ": " << parser.errorText() << Qt::endl;
+        return 1;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << program << ": unexpected argument '" << parser.positionalArguments().constFirst()
+            << "'; name a port with --port" << Qt::endl;
+        return 1;
+    }
+    if (parser.isSet(helpOption)) {
+        // Without an application object Qt cannot name the program in the usage line.
+        out << parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0))
+            << Qt::flush;
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        out << program << ' ' << KV3318_VERSION << Qt::endl;
+        return 0;
+    }
+    if (parser.isSet(portOption))
+        qputenv("KV3318_PORTS",
+                parser.values(portOption).join(QDir::listSeparator()).toLocal8Bit());
+    return std::nullopt;
+}
+
+} // namespace CommandLine
