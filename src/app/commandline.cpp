@@ -7,37 +7,27 @@
 namespace
 {
 
-// The options QApplication takes out of the arguments itself, with whether each takes a
-// value. They are accepted here unseen so that they keep working; the list follows Qt's
-// documentation of QGuiApplication, QApplication and the X11 platform.
-struct QtOption {
-    const char *name;
-    bool takesValue;
-};
-constexpr QtOption qtOptions[] = {
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"geometry", true},
-    {"icon", true},
-    {"title", true},
-    {"session", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"display", true},
-    {"name", true},
-    {"visual", true},
-    {"qmljsdebugger", true},
-    {"reverse", false},
-    {"widgetcount", false},
-    {"testability", false},
-    {"nograb", false},
-    {"dograb", false},
-};
+// The options QApplication takes out of the arguments itself. They are accepted here unseen
+// so that they keep working; the lists follow Qt's documentation of QGuiApplication,
+// QApplication and the X11 platform.
+const char *const qtOptionsWithValue[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "qwindowicon",
+                                          "qwindowtitle",
+                                          "geometry",
+                                          "icon",
+                                          "title",
+                                          "session",
+                                          "style",
+                                          "stylesheet",
+                                          "display",
+                                          "name",
+                                          "visual",
+                                          "qmljsdebugger"};
+const char *const qtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
 } // namespace
 
@@ -63,12 +53,15 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
                        "those the system lists. May be given several times; probed in order."),
         QStringLiteral("port"));
     parser.addOptions({helpOption, versionOption, portOption});
-    for (const QtOption &qtOption : qtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qtOption.name), QString(),
-                                  qtOption.takesValue ? QStringLiteral("value") : QString());
+    const auto addQtOption = [&parser](const char *name, const QString &valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
-    }
+    };
+    for (const char *name : qtOptionsWithValue)
+        addQtOption(name, QStringLiteral("value"));
+    for (const char *name : qtSwitches)
+        addQtOption(name, QString());
 
     if (!parser.parse(arguments)) {
         err << program << ": " << parser.errorText() << Qt::endl;
