@@ -26,10 +26,8 @@ void answerDialogs(QWidget *window, QStringList answers)
         if (!modal || modal == answered)
             return;
         // A warning needs no answer; it is closed.
-        if (auto *box = qobject_cast<QMessageBox *>(modal); box && !box->button(QMessageBox::Yes)) {
-            box->close();
-            return;
-        }
+        if (auto *box = qobject_cast<QMessageBox *>(modal); box && !box->button(QMessageBox::Yes))
+            return void(box->close());
         if (answers.isEmpty())
             return;
         answered = modal;
