@@ -9,8 +9,8 @@
 class ClickableLabel;
 class Protocol;
 class QLabel;
-class RunProgress;
 class QTimer;
+class RunProgress;
 
 // The one window: the settings form, its coupling rules, the transfer of
 // settings to and from the unit and to and from files, and the live wave

@@ -17,8 +17,9 @@ public:
     // A run raises the wave time by `step` once every `interval`.
     RunProgress(double step, std::chrono::milliseconds interval);
 
-    // A run from `first` to `last` has begun; `first` has been sent.
-    void begin(double first, double last);
+    // A run from `firstWaveTime` to `lastWaveTime` has begun and sent the first.
+    void begin(double firstWaveTime, double lastWaveTime);
+    // One more step of the run has sent `waveTime`.
     void sent(double waveTime);
 
 private:
