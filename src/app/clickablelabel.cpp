@@ -5,8 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 ClickableLabel::ClickableLabel() : QLabel(nullptr, Qt::WindowFlags())
 {
@@ -65,10 +64,12 @@ void ClickableLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // The image fills the whole label, so the frame is drawn over it.
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    // The image fills the whole label, so the frame goes over it: the
+    // highlight colour with a light line inside, seen on dark and light
+    // parts of the image alike.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
