@@ -136,7 +136,7 @@ void ProtocolTest::detectionSkipsLptUnopenableAndSilentPorts()
     link.checkInterface();
     QVERIFY(silent.waitForLine("probe", 5000));
     link.checkInterface(); // ignored while probing
-    QVERIFY(spy.wait(5000));
+    QVERIFY(spy.wait(10000));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({probed, "1.0.10.1"}));
     QVERIFY(link.isDetected());
