@@ -51,8 +51,7 @@ private Q_SLOTS:
         QCOMPARE(window.createDataString(), start);
 
         window.receiveButton->click();
-        QCOMPARE(line.read(8), QByteArray("\x02"
-                                          "0data\x03\r"));
+        QCOMPARE(line.read(8), frame("0data"));
         // The wrong length uses up the request, so the record after it is ignored.
         QVERIFY(line.write(frame(exampleRecord + ";111;111") + frame(exampleRecord)));
         line.readFor(100);
