@@ -22,10 +22,8 @@ private slots:
 
         // A record, a wave adjustment and its stop, then the request: the
         // unit answers with the record as the adjustment left it.
-        tool.write(frame("?") + frame(exampleRecord) +
-                   frame("\x02"
-                         "31;1") +
-                   '\x04' + frame("0data"));
+        tool.write(frame("?") + frame(exampleRecord) + frame('\x02' + QByteArray("31;1")) + '\x04' +
+                   frame("0data"));
         const QByteArray adjusted = QByteArray(exampleRecord).replace(";125;0", ";31;1");
         const QByteArray expected = frame("KV3318 1.0.10.1") + frame(adjusted);
         QByteArray received;
