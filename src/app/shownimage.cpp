@@ -1,14 +1,12 @@
 #include "shownimage.h"
 
-std::future<QImage> decodeInBackground(const QString &path)
-{
-    return std::async(std::launch::async, [path] { return QImage(path); });
-}
+#include <QImageReader>
 
-QPixmap shownImage(const QImage &image, QSize shownSize, qreal devicePixelRatio)
+QPixmap shownImage(const QString &path, QSize shownSize, qreal devicePixelRatio)
 {
-    QPixmap shown = QPixmap::fromImage(image.scaled(
-        shownSize * devicePixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    shown.setDevicePixelRatio(devicePixelRatio);
-    return shown;
+    QImageReader reader(path);
+    reader.setScaledSize(shownSize * devicePixelRatio);
+    QPixmap image = QPixmap::fromImage(reader.read());
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
 }
