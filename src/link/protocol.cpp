@@ -1,5 +1,6 @@
 #include "protocol.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QSerialPort>
@@ -165,6 +166,16 @@ void Protocol::writeDataNoPro(const QString &payload) const
     // the debug output Qt's complaint about it.
     if (serialPort->isOpen())
         serialPort->write(payload.toLatin1());
+}
+
+bool Protocol::flush(int msecs)
+{
+    const QDeadlineTimer deadline(msecs);
+    while (serialPort->isOpen() && serialPort->bytesToWrite() > 0) {
+        if (!serialPort->waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    return serialPort->isOpen();
 }
 
 void Protocol::onReadyRead()
