@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -21,6 +22,7 @@ namespace
 
 constexpr int startupRuns = 15;
 constexpr int detectionRuns = 10;
+constexpr int pauseRuns = 5;
 constexpr double openWaitMs = 500;
 constexpr double lineBytesPerSecond = 1920; // 19200 baud, 10 bits a byte
 // What one receive of the session puts on the line: the request's 8 bytes
@@ -75,11 +77,12 @@ QProcessEnvironment environment(const QString &ports)
 class Unit
 {
 public:
-    explicit Unit(const QTemporaryDir &dir)
+    explicit Unit(const QTemporaryDir &dir, const QStringList &arguments = {})
         : logPath(dir.filePath(QStringLiteral("unit-%1.log").arg(++count)))
     {
         process.setStandardOutputFile(logPath);
-        process.start(QStringLiteral(BENCH_VIRTUAL_UNIT), {"--firmware", "1.0.10.2"});
+        process.start(QStringLiteral(BENCH_VIRTUAL_UNIT),
+                      QStringList{"--firmware", "1.0.10.2"} + arguments);
         for (int wait = 0; wait < 300 && port.isEmpty(); ++wait) {
             QThread::msleep(10);
             const QByteArray log = lines();
@@ -89,7 +92,9 @@ public:
         if (port.isEmpty())
             fail(QStringLiteral("the virtual unit did not start"));
     }
-    ~Unit()
+    ~Unit() { stop(); }
+    // Ends the unit: its line hangs up, as a pulled cable's does.
+    void stop()
     {
         process.terminate();
         process.waitForFinished(3000);
@@ -162,6 +167,65 @@ Detection detect(const Unit &unit)
     tool.waitForFinished(3000);
     if (result.reportedMs == 0)
         fail(QStringLiteral("the tool did not report the unit"), output + tool.readAll());
+    return result;
+}
+
+// CPU time the process has used so far, in milliseconds.
+double cpuMs(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // utime and stime, in clock ticks, follow the parenthesised command name.
+    const QByteArrayList fields = stat.readAll().split(')').last().split(' ');
+    return (fields.value(12).toDouble() + fields.value(13).toDouble()) * 1000 /
+           sysconf(_SC_CLK_TCK);
+}
+
+// Reads the tool's debug lines until one starts with `start`.
+bool waitForLine(QProcess &tool, const char *start, QByteArray &output)
+{
+    while (tool.waitForReadyRead(5000)) {
+        while (tool.canReadLine()) {
+            const QByteArray line = tool.readLine();
+            output += line;
+            if (line.startsWith(start))
+                return true;
+        }
+    }
+    return false;
+}
+
+struct HangUp {
+    double idlePercent;   // detected and idle, before the hang-up
+    double hungUpPercent; // after the unit's line hung up
+};
+
+// kv3318-config with its unit detected, then the unit gone: the share of a
+// core it uses over the same span before and after.
+HangUp cpuAroundHangUp(const QTemporaryDir &dir)
+{
+    constexpr int spanMs = 3000;
+    Unit unit(dir);
+    QProcess tool;
+    tool.setProcessEnvironment(environment(unit.port));
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(QStringLiteral(BENCH_CONFIG));
+    QByteArray output;
+    if (!waitForLine(tool, "version", output))
+        fail(QStringLiteral("the tool did not report the unit"), output);
+    const auto share = [&tool] {
+        const double before = cpuMs(tool.processId());
+        QThread::msleep(spanMs);
+        return (cpuMs(tool.processId()) - before) * 100 / spanMs;
+    };
+    HangUp result{share(), 0};
+    unit.stop();
+    if (!waitForLine(tool, "device lost:", output))
+        fail(QStringLiteral("the tool did not notice the hang-up"), output);
+    result.hungUpPercent = share();
+    tool.kill();
+    tool.waitForFinished(3000);
     return result;
 }
 
@@ -244,6 +308,25 @@ int main(int argc, char **argv)
         }
     }
 
+    std::fprintf(stderr, "event loop during detection...\n");
+    std::vector<double> pauses;
+    {
+        Unit first(dir, {"--silent"}), second(dir, {"--silent"}), unit(dir);
+        const QString ports =
+            first.port + QLatin1Char(':') + second.port + QLatin1Char(':') + unit.port;
+        for (int run = 0; run < pauseRuns; ++run) {
+            const QByteArray output =
+                runToEnd(QStringLiteral(BENCH_TOOL), {"--bench-pauses"}, ports, 30000);
+            const QByteArrayList pause = parseLines(output).value("pause-longest");
+            if (pause.isEmpty())
+                fail(QStringLiteral("no pause reported"), output);
+            pauses.push_back(pause.first().toDouble());
+        }
+    }
+
+    std::fprintf(stderr, "hang-up...\n");
+    const HangUp hangUp = cpuAroundHangUp(dir);
+
     std::fprintf(stderr, "long session...\n");
     const auto bareSession =
         parseLines(runToEnd(QStringLiteral(BENCH_BARE), {"--bench-session"}, QString(), 30000));
@@ -313,6 +396,16 @@ int main(int argc, char **argv)
                            .arg(ms(median(listening))),
         QStringLiteral("the 500 ms wait"), QStringLiteral("+") + ms(detected - openWaitMs),
         "<= +20 ms");
+    row("longest event-loop pause, detection over three candidates",
+        ms(median(pauses)) + QStringLiteral(" (median of %1; worst %2)")
+                                 .arg(pauseRuns)
+                                 .arg(ms(*std::max_element(pauses.begin(), pauses.end()))),
+        QStringLiteral("a candidate's 500 ms settle"), ms(median(pauses)), "<= 20 ms");
+    row("CPU after hang-up", QString::number(hangUp.hungUpPercent, 'f', 2) + QStringLiteral(" %"),
+        QStringLiteral("detected and idle ") + QString::number(hangUp.idlePercent, 'f', 2) +
+            QStringLiteral(" %"),
+        QString::number(hangUp.hungUpPercent, 'f', 2) + QStringLiteral(" % of a core over 3 s"),
+        "< 1 %");
     row("receive round trip",
         ms(roundTrip) + QStringLiteral(" (median of 1000; 90%: %1)").arg(ms(roundTrip90)),
         QStringLiteral("the same bytes on a 19200 baud line ") +

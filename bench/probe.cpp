@@ -2,7 +2,7 @@
 // without changing a line of it. With --bench-frame the program reports when
 // its window's first frame reached the screen and quits; with
 // --bench-session it reports its peak memory at that moment and then runs
-// runSession().
+// runSession(); --bench-pauses runs it as well, to watch the event loop.
 
 #include "probe.h"
 
@@ -62,10 +62,10 @@ void installProbe()
     if (!qEnvironmentVariableIsSet("KV3318_PORTS"))
         qputenv("KV3318_PORTS", "");
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.contains(QStringLiteral("--bench-frame")) ||
-        arguments.contains(QStringLiteral("--bench-session")))
-        qApp->installEventFilter(
-            new FirstFrame(arguments.contains(QStringLiteral("--bench-session")), qApp));
+    const bool session = arguments.contains(QStringLiteral("--bench-session")) ||
+                         arguments.contains(QStringLiteral("--bench-pauses"));
+    if (session || arguments.contains(QStringLiteral("--bench-frame")))
+        qApp->installEventFilter(new FirstFrame(session, qApp));
 }
 
 } // namespace

@@ -54,11 +54,34 @@ void fail(const char *what)
     std::fflush(stdout);
 }
 
+// The longest stretch in which the event loop did not turn, from the first
+// frame until the unit is detected: a zero-interval timer fires at every
+// turn, so the gaps between its ticks are the pauses.
+void printLongestPause(MainWindow *window)
+{
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point last = Clock::now();
+    Clock::duration longest{};
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const Clock::time_point now = Clock::now();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    ticker.start(0);
+    if (!waitUntil([window] { return window->receiveButton->isEnabled(); }, 10000))
+        return fail("detection");
+    std::printf("pause-longest %.3f\n", std::chrono::duration<double, std::milli>(longest).count());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 void runSession(QWidget *widget)
 {
     auto *window = qobject_cast<MainWindow *>(widget);
+    if (window && QCoreApplication::arguments().contains(QStringLiteral("--bench-pauses")))
+        return printLongestPause(window);
     if (!window || !waitUntil([window] { return window->receiveButton->isEnabled(); }, 5000))
         return fail("detection");
     printPeakMemory("detected");

@@ -169,8 +169,8 @@ private Q_SLOTS:
                                           "0data\x03\r"));
         line.closeMaster();
         const Outcome lostInGet = finish(*get);
-        QCOMPARE(lostInGet.status, 2);
-        QVERIFY(lostInGet.err.contains("lost"));
+        QVERIFY2(lostInGet.status == 2, qPrintable(lostInGet.err));
+        QVERIFY2(lostInGet.err.contains("lost"), qPrintable(lostInGet.err));
 
         auto unit = std::make_unique<VirtualUnitProcess>(QStringList{"--settings", waveRecord});
         std::unique_ptr<QProcess> wave = startCtl({unit->portPath()}, {"wave"});

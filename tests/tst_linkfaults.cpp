@@ -101,7 +101,6 @@ private Q_SLOTS:
 
     void floodDuringDetection();
     void floodAfterDetection();
-    void vanishedUnitLeavesWindowUsable();
 };
 
 void LinkFaultsTest::floodDuringDetection()
@@ -147,31 +146,6 @@ void LinkFaultsTest::floodAfterDetection()
     const QByteArray settings = "2;30;40;50;60;70;80;90;100;250;7;1;1;50;1;125;4;0;180;0;111;111";
     QVERIFY(far.write(frame(settings)));
     QTRY_COMPARE(window.createDataString(), QString::fromLatin1(settings));
-}
-
-void LinkFaultsTest::vanishedUnitLeavesWindowUsable()
-{
-    PseudoTerminal far;
-    const std::unique_ptr<MainWindow> detected = windowDetectedOn(far);
-    QVERIFY(detected);
-    MainWindow &window = *detected;
-    window.wavectrlCheckBox->setChecked(true);
-    QVERIFY(window.startButton->isEnabled());
-    QMetaObject::invokeMethod(&window, "on_startButton_clicked");
-
-    far.closeMaster();
-    QMetaObject::invokeMethod(&window, "onTimeout");
-    QTest::qWait(100);
-    QMetaObject::invokeMethod(&window, "on_sendButton_clicked");
-    QMetaObject::invokeMethod(&window, "on_stopButton_clicked");
-    QVERIFY(window.startButton->isEnabled());
-    QVERIFY(window.sendButton->isEnabled());
-    QCOMPARE(window.waveSSpinBox->value(), 0.31);
-
-    // The form goes on working without the unit.
-    const QString record = window.createDataString();
-    window.readDataString(record);
-    QCOMPARE(window.createDataString(), record);
 }
 
 QTEST_MAIN(LinkFaultsTest)

@@ -55,7 +55,6 @@ private Q_SLOTS:
     void candidatesFilteredAndAllSilent();
     void noCandidateEmitsNothing();
     void detectsVirtualUnitBehindSilentOne();
-    void vanishedUnitClosesThePort();
 };
 
 void ProtocolTest::reception_data()
@@ -245,28 +244,6 @@ void ProtocolTest::detectsVirtualUnitBehindSilentOne()
     QCOMPARE(debugLines.count("Timeout"), 1);
     QVERIFY(unit.waitForLine("probe"));
     QVERIFY(link.isDetected());
-}
-
-void ProtocolTest::vanishedUnitClosesThePort()
-{
-    PseudoTerminal far;
-    qputenv("KV3318_PORTS", far.slavePath().toLocal8Bit());
-    Protocol link;
-    link.checkInterface();
-    QCOMPARE(far.read(4), QByteArray(Protocol::request));
-    QVERIFY(far.write(frame("KV3318 1.0.10.2")));
-    QTRY_VERIFY(link.isDetected());
-
-    far.closeMaster();
-    link.writeData("0data");
-    QTRY_VERIFY(!link.isDetected());
-    debugLines.clear();
-    QTest::qWait(300);
-    link.writeData("0data");
-    link.writeDataNoPro(QString(QChar(4)));
-    QTest::qWait(100);
-    // Nothing but the one line of the dropped unframed write: no retry loop.
-    QCOMPARE(debugLines, QStringList{"NoPro \"\\u0004\""});
 }
 
 QTEST_GUILESS_MAIN(ProtocolTest)

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QLabel>
+#include <QTimer>
 
 void MainWindow::onInterfaceDetect(const QStringList &list)
 {
@@ -22,4 +23,26 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
         qDebug("version<=1.0.10.1");
     else
         qDebug("version>1.0.10.1");
+}
+
+void MainWindow::onInterfaceLost(const QString &)
+{
+    // The run cannot go on and its stop byte has nowhere to go.
+    if (adjustTimer->isActive())
+        endRun();
+    // An answer asked of the lost unit must not be taken from the next one.
+    receiveRequested = false;
+    showNoUnit();
+}
+
+void MainWindow::showNoUnit()
+{
+    // The form keeps every value, and unitVersion the lost unit's firmware,
+    // so a file recorded now still has that unit's record length.
+    statusLabel->setText(tr("no interface detected"));
+    sendButton->setEnabled(false);
+    receiveButton->setEnabled(false);
+    waveAutoLabel->setEnabled(false);
+    startButton->setEnabled(false);
+    stopButton->setEnabled(false);
 }

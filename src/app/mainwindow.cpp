@@ -2,18 +2,25 @@
 
 #include "clickablelabel.h"
 #include "protocol.h"
+#include "shownimage.h"
 
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
 {
     // The images live in this library, which the linker would otherwise be
     // free to leave out of a program that never names them.
     Q_INIT_RESOURCE(images);
+
+    // The first candidate opens before the form is built, so that its
+    // half-second pause passes while the window is built and shown.
+    protocol = new Protocol();
+    protocol->checkInterface();
 
     setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -27,11 +34,14 @@ MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
     header->hide();
     header->setMaximumWidth(centralwidget->minimumSizeHint().width());
     header->show();
+    header->setPixmap(shownImage(QStringLiteral(":/images/header.png"),
+                                 QSize(header->maximumWidth(), header->maximumHeight()),
+                                 devicePixelRatioF()));
 
-    protocol = new Protocol();
-    protocol->checkInterface();
     connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
     connect(protocol, &Protocol::receiveComplete, this, &MainWindow::onReceiveComplete);
+    connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
+    connect(protocol, &Protocol::probingChanged, this, &MainWindow::allowSearchAgain);
 }
 
 MainWindow::~MainWindow()
@@ -45,6 +55,15 @@ void MainWindow::createStatusBar()
     statusLabel = new QLabel(tr("no interface detected"));
     statusLabel->setMinimumSize(statusLabel->sizeHint());
     statusBar()->addWidget(statusLabel, 1);
+
+    searchButton = new QToolButton();
+    searchButton->setText(tr("search again"));
+    searchButton->setToolTip(tr("Look for the unit on every serial port again (F5)"));
+    searchButton->setShortcut(QKeySequence(Qt::Key_F5));
+    searchButton->setAutoRaise(true);
+    searchButton->setEnabled(!protocol->isProbing());
+    statusBar()->addPermanentWidget(searchButton);
+    connect(searchButton, &QToolButton::clicked, this, &MainWindow::searchAgain);
 }
 
 void MainWindow::createModeButtons()
@@ -53,9 +72,14 @@ void MainWindow::createModeButtons()
     intervalButton = new ClickableLabel();
     sequentialButton = new ClickableLabel();
 
-    const QPixmap pulseImage(QStringLiteral(":/images/pulse.png"));
-    const QPixmap intervalImage(QStringLiteral(":/images/interval.png"));
-    const QPixmap sequentialImage(QStringLiteral(":/images/sequential.png"));
+    const QSize buttonSize(130, 50);
+    const qreal pixelRatio = devicePixelRatioF();
+    const QPixmap pulseImage =
+        shownImage(QStringLiteral(":/images/pulse.png"), buttonSize, pixelRatio);
+    const QPixmap intervalImage =
+        shownImage(QStringLiteral(":/images/interval.png"), buttonSize, pixelRatio);
+    const QPixmap sequentialImage =
+        shownImage(QStringLiteral(":/images/sequential.png"), buttonSize, pixelRatio);
 
     const QList<ClickableLabel *> buttons{pulseButton, intervalButton, sequentialButton};
     for (ClickableLabel *button : buttons)
@@ -64,8 +88,8 @@ void MainWindow::createModeButtons()
     intervalButton->setPixmap(intervalImage);
     sequentialButton->setPixmap(sequentialImage);
     for (ClickableLabel *button : buttons) {
-        button->setMinimumSize(130, 50);
-        button->setMaximumSize(130, 50);
+        button->setMinimumSize(buttonSize);
+        button->setMaximumSize(buttonSize);
         modeLayout->addWidget(button);
     }
 

@@ -10,6 +10,7 @@ class ClickableLabel;
 class Protocol;
 class QLabel;
 class QTimer;
+class QToolButton;
 
 // The one window: the settings form, its coupling rules, the transfer of
 // settings to and from the unit and to and from files, and the live wave
@@ -63,6 +64,9 @@ private Q_SLOTS:
     void on_receiveButton_clicked();
     void on_startButton_clicked();
     void on_stopButton_clicked();
+    void onInterfaceLost(const QString &port);
+    void allowSearchAgain();
+    void searchAgain();
 
 private:
     void createStatusBar();
@@ -77,6 +81,8 @@ private:
     // Every way a run ends passes through here: the timer stops and the
     // controls the run locked are released.
     void endRun();
+    // What the window shows without a unit: the controls that need one are locked.
+    void showNoUnit();
 
     bool receiveRequested = false;
     Protocol *protocol = nullptr;
@@ -86,4 +92,5 @@ private:
     ClickableLabel *pulseButton = nullptr;
     ClickableLabel *intervalButton = nullptr;
     ClickableLabel *sequentialButton = nullptr;
+    QToolButton *searchButton = nullptr;
 };

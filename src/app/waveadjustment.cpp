@@ -3,6 +3,7 @@
 #include "protocol.h"
 
 #include <QTimer>
+#include <QToolButton>
 
 namespace
 {
@@ -33,6 +34,7 @@ void MainWindow::on_startButton_clicked()
     sendButton->setEnabled(false);
     receiveButton->setEnabled(false);
     startButton->setEnabled(false);
+    searchButton->setEnabled(false);
 
     sendAdjust();
     if (waveSSpinBox->maximum() > waveSSpinBox->value())
@@ -78,13 +80,16 @@ void MainWindow::endRun()
     pulseButton->setEnabled(true);
     intervalButton->setEnabled(true);
     sequentialButton->setEnabled(true);
-    sendButton->setEnabled(true);
-    receiveButton->setEnabled(true);
+    // A run also ends when its unit is lost; what needs a unit stays locked.
+    const bool unit = protocol->isDetected();
+    sendButton->setEnabled(unit);
+    receiveButton->setEnabled(unit);
     // A record applied during the run may have switched the wave controller
     // off; its rule locked the wave time and the start, and that stands.
     const bool waveControllerOn = wavectrlCheckBox->isChecked();
     waveSSpinBox->setEnabled(waveControllerOn);
-    startButton->setEnabled(waveControllerOn);
+    startButton->setEnabled(waveControllerOn && unit);
+    allowSearchAgain();
 }
 
 void MainWindow::on_stopButton_clicked()

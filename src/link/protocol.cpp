@@ -1,14 +1,16 @@
 #include "protocol.h"
 
+#include "candidatewatch.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QSerialPort>
 #include <QSerialPortInfo>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <poll.h>
 
 // Qt's own name for plain debug output, so the lines read and filter exactly
 // as qDebug()'s do; unlike qDebug(), a disabled line is never formatted,
@@ -22,6 +24,9 @@ Protocol::Protocol() : QObject(nullptr)
 {
     initSerial();
     initTimer();
+    watch = new CandidateWatch([this] { return candidates(); }, this);
+    connect(watch, &CandidateWatch::appeared, this,
+            [this](const QStringList &ports) { probe(ports, false); });
 }
 
 Protocol::~Protocol()
@@ -38,16 +43,7 @@ void Protocol::initSerial()
     serialPort->setParity(QSerialPort::NoParity);
     serialPort->setDataBits(QSerialPort::Data8);
     serialPort->setStopBits(QSerialPort::OneStop);
-    // A unit that vanishes (a pulled cable) leaves a port that fails every
-    // read and write at once; closing it stops Qt from retrying in a busy
-    // loop, and later writes are dropped as for any closed port.
-    connect(serialPort, &QSerialPort::errorOccurred, this,
-            [this](QSerialPort::SerialPortError error) {
-                if (error != QSerialPort::ResourceError)
-                    return;
-                qCDebug(linkLog) << "device lost:" << serialPort->errorString();
-                close();
-            });
+    connect(serialPort, &QSerialPort::errorOccurred, this, &Protocol::onPortError);
 }
 
 void Protocol::initTimer()
@@ -55,7 +51,14 @@ void Protocol::initTimer()
     detectTimer = new QTimer(nullptr);
     detectTimer->setInterval(1000);
     detectTimer->setSingleShot(true);
+    // A candidate's second and its half-second pause are measured as they
+    // are, not within a coarse timer's slack.
+    detectTimer->setTimerType(Qt::PreciseTimer);
     connect(detectTimer, &QTimer::timeout, this, &Protocol::onTimeout);
+    settleTimer.setInterval(500);
+    settleTimer.setSingleShot(true);
+    settleTimer.setTimerType(Qt::PreciseTimer);
+    connect(&settleTimer, &QTimer::timeout, this, &Protocol::onSettled);
 }
 
 QStringList Protocol::candidatePorts()
@@ -75,23 +78,59 @@ void Protocol::setCandidates(const QStringList &ports)
     fixedCandidates = ports;
 }
 
+QStringList Protocol::candidates() const
+{
+    QStringList ports = fixedCandidates.value_or(candidatePorts());
+    ports.removeIf([](const QString &name) { return name.contains(QLatin1String("LPT")); });
+    return ports;
+}
+
 bool Protocol::isDetected() const
 {
     return detected && serialPort->isOpen();
+}
+
+bool Protocol::isProbing() const
+{
+    return detectTimer->isActive();
 }
 
 void Protocol::checkInterface()
 {
     if (detectTimer->isActive())
         return;
+    // Searching again: the unit found before is let go first.
+    close();
     detected = false;
-    portIndex = 0;
-    portList = fixedCandidates.value_or(candidatePorts());
-    portList.removeIf([](const QString &name) { return name.contains(QLatin1String("LPT")); });
-    if (portList.isEmpty())
+    const QStringList ports = candidates();
+    searchedPorts = CandidateWatch::identities(ports);
+    probe(ports, true);
+}
+
+void Protocol::probe(const QStringList &ports, bool reportNothingFound)
+{
+    if (detectTimer->isActive() || isDetected())
         return;
+    watch->pause();
+    portIndex = 0;
+    portList = ports;
+    this->reportNothingFound = reportNothingFound;
+    if (portList.isEmpty()) {
+        finishProbing();
+        return;
+    }
     serialPort->setPortName(portList.at(portIndex));
     openPortRequest();
+    Q_EMIT probingChanged(true);
+}
+
+// No unit answered: from now on only ports that appear are probed.
+void Protocol::finishProbing()
+{
+    if (reportNothingFound)
+        watch->start(searchedPorts);
+    else
+        watch->resume();
 }
 
 void Protocol::openPortRequest()
@@ -100,9 +139,7 @@ void Protocol::openPortRequest()
     // against the candidate's second.
     detectTimer->start();
     open();
-    if (serialPort->isOpen())
-        serialPort->write(request, qstrlen(request));
-    else
+    if (!serialPort->isOpen())
         openFailed = true;
 }
 
@@ -117,14 +154,26 @@ void Protocol::open()
     // A pseudo-terminal has no RTS line and refuses this; that is harmless.
     if (!serialPort->setRequestToSend(false))
         serialPort->clearError();
-    QThread::msleep(500);
+    // The line settles before it is listened to; a timer, so that the
+    // window goes on meanwhile.
+    settleTimer.start();
+}
+
+void Protocol::onSettled()
+{
     connect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
     qCDebug(linkLog) << "listening for data on" << portList.value(portIndex);
+    serialPort->write(request, qstrlen(request));
+    // What arrived during the pause waits in the port's buffer and is read
+    // after the probe went out, as it would have been after a sleep.
+    if (serialPort->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &Protocol::onReadyRead, Qt::QueuedConnection);
 }
 
 void Protocol::onTimeout()
 {
     qCDebug(linkLog) << "Timeout";
+    settleTimer.stop();
     if (serialPort->isOpen()) {
         disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
         serialPort->close();
@@ -135,17 +184,52 @@ void Protocol::onTimeout()
         ++portIndex;
         serialPort->setPortName(portList.at(portIndex));
         openPortRequest();
-    } else {
-        Q_EMIT interfaceDetected({QString(), QString()});
+        return;
     }
+    finishProbing();
+    Q_EMIT probingChanged(false);
+    if (reportNothingFound)
+        Q_EMIT interfaceDetected({QString(), QString()});
+}
+
+// Any of these on an open port means its device is gone: a read of nothing
+// where the port said there was something (a hang-up), a failed write, or a
+// resource error. Closing at once keeps the event loop from spinning on a
+// port that will never deliver again.
+void Protocol::onPortError(QSerialPort::SerialPortError error)
+{
+    if (!serialPort->isOpen() ||
+        (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+         error != QSerialPort::WriteError))
+        return;
+    pollfd line{int(serialPort->handle()), POLLIN, 0};
+    const bool hungUp = ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL));
+    const QString port = portList.value(portIndex);
+    qCDebug(linkLog) << "device lost:" << port
+                     << (hungUp ? QStringLiteral("hang-up") : serialPort->errorString());
+    closePort();
+    if (!detected)
+        return; // a candidate being probed: its second runs out as usual
+    detected = false;
+    QHash<QString, QString> present = CandidateWatch::identities(candidates());
+    // Whatever is at that name by the next look is probed, even the same device.
+    present.remove(port);
+    watch->start(present);
+    Q_EMIT interfaceLost(port);
+}
+
+void Protocol::closePort()
+{
+    settleTimer.stop();
+    disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
+    serialPort->close();
 }
 
 void Protocol::close()
 {
     if (!serialPort->isOpen())
         return;
-    serialPort->close();
-    disconnect(serialPort, &QSerialPort::readyRead, this, &Protocol::onReadyRead);
+    closePort();
     qCDebug(linkLog) << "Port" << portList.value(portIndex) << " closed succesfully";
 }
 
@@ -180,6 +264,8 @@ bool Protocol::flush(int msecs)
 
 void Protocol::onReadyRead()
 {
+    if (!serialPort->isOpen())
+        return;
     const QByteArray chunk = serialPort->read(serialPort->bytesAvailable());
     qCDebug(linkLog) << "bytes read:" << chunk.size();
     qCDebug(linkLog) << "bytes:" << chunk;
@@ -227,6 +313,7 @@ void Protocol::analyseData(QString body)
     detectTimer->stop();
     detected = true;
     qCDebug(linkLog) << "Detected on Port" << portList.value(portIndex);
+    Q_EMIT probingChanged(false);
     // The version follows the id and one separator; a reply too short to
     // hold one is passed on whole.
     const QString version = body.size() < 7 ? body : body.mid(7);

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QSerialPort>
 #include <QStringList>
+#include <QTimer>
 
 #include <optional>
 
-class QSerialPort;
-class QTimer;
+class CandidateWatch;
 
 // The one connection to the unit: finds it among the candidate serial ports,
-// frames outgoing messages and assembles incoming ones.
+// frames outgoing messages and assembles incoming ones. While no unit is
+// detected it watches for ports that appear and probes those; a unit whose
+// port goes away is reported lost.
 class Protocol : public QObject
 {
     Q_OBJECT
@@ -32,6 +36,8 @@ public:
     ~Protocol() override;
 
     bool isDetected() const;
+    // A probe of one or more candidates is under way.
+    bool isProbing() const;
     void close();
     void writeData(const QString &payload) const;
     void writeDataNoPro(const QString &payload) const;
@@ -57,8 +63,12 @@ Q_SIGNALS:
     // The detected unit's port is gone (hang-up, failed write, resource
     // error); the port is closed by the time this arrives.
     void interfaceLost(const QString &port);
+    // A probe of candidates began (true) or ended (false).
+    void probingChanged(bool running);
 
 public Q_SLOTS:
+    // Probes every candidate; a unit's port still open from an earlier
+    // search is closed first.
     void checkInterface();
 
 protected Q_SLOTS:
@@ -72,6 +82,12 @@ private:
     void initTimer();
     void openPortRequest();
     void open();
+    void onSettled();
+    void onPortError(QSerialPort::SerialPortError error);
+    void closePort();
+    void probe(const QStringList &ports, bool reportNothingFound);
+    void finishProbing();
+    QStringList candidates() const;
 
     QStringList portList;
     int portIndex = 0;
@@ -80,6 +96,15 @@ private:
     bool detected = false;
     bool openFailed = false;
     std::optional<QStringList> fixedCandidates;
+
+    // The pause after opening a candidate, before it is listened to.
+    QTimer settleTimer;
+    // Whether the probe under way ends with a report when nobody answers:
+    // a full search does, a probe of ports that just appeared does not.
+    bool reportNothingFound = true;
+    CandidateWatch *watch = nullptr;
+    // The ports as they were when the last full search began.
+    QHash<QString, QString> searchedPorts;
 
     // Reception state, kept across reads and across the candidates of one
     // detection, so that a message may arrive in any number of pieces.

@@ -1,0 +1,136 @@
+#include "clickablelabel.h"
+#include "detectedwindow.h"
+#include "mainwindow.h"
+#include "protocol.h"
+#include "pseudoterminal.h"
+#include "virtualunitprocess.h"
+
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+namespace
+{
+
+QString statusText(MainWindow &window)
+{
+    return window.statusBar()->findChild<QLabel *>()->text();
+}
+
+QToolButton *searchButton(MainWindow &window)
+{
+    return window.statusBar()->findChild<QToolButton *>();
+}
+
+qint64 cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
+
+} // namespace
+
+// The unit is plugged in late, pulled, replugged: the window follows it
+// without a restart and without burning a core meanwhile.
+class UnitPresenceTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { qputenv("KV3318_PORTS", ""); }
+
+    void hangUpEndsRunAndLocksWhatNeedsAUnit()
+    {
+        PseudoTerminal far;
+        const std::unique_ptr<MainWindow> detected = windowDetectedOn(far);
+        QVERIFY(detected);
+        MainWindow &window = *detected;
+        window.wavectrlCheckBox->setChecked(true);
+        window.startButton->click();
+        QVERIFY(!window.wavectrlCheckBox->isEnabled());
+        const QString record = window.createDataString();
+
+        // A pulled cable: nothing is written after it, so only the read side can tell.
+        far.closeMaster();
+        QTRY_COMPARE_WITH_TIMEOUT(statusText(window), QString("no interface detected"), 1000);
+        // Past the time of the run's next step, and under 5 % of a core.
+        const qint64 before = cpuMs();
+        QTest::qWait(3200);
+        QVERIFY2(cpuMs() - before < 160, qPrintable(QString::number(cpuMs() - before)));
+
+        for (QWidget *needsUnit : std::initializer_list<QWidget *>{
+                 window.sendButton, window.receiveButton, window.startButton, window.stopButton,
+                 window.waveAutoLabel})
+            QVERIFY2(!needsUnit->isEnabled(), qPrintable(needsUnit->objectName()));
+        for (QWidget *released : std::initializer_list<QWidget *>{
+                 window.wavectrlCheckBox, window.waveSSpinBox, searchButton(window)})
+            QVERIFY2(released->isEnabled(), qPrintable(released->objectName()));
+        for (const ClickableLabel *mode : window.modeBox->findChildren<ClickableLabel *>())
+            QVERIFY(mode->isEnabled());
+        // The run has ended: the wave time no longer moves, the form is kept,
+        // and so is the lost unit's record length.
+        QCOMPARE(window.createDataString(), record);
+        QCOMPARE(record.split(';').size(), 22);
+    }
+
+    void unitFoundWhenPluggedInAndAgainWhenReplugged()
+    {
+        QTemporaryDir dir;
+        const QString port = dir.filePath("unit");
+        qputenv("KV3318_PORTS", port.toLocal8Bit());
+        MainWindow window;
+        QTRY_VERIFY_WITH_TIMEOUT(searchButton(window)->isEnabled(), 3000);
+
+        for (const QString firmware : {"1.0.10.1", "1.0.10.2"}) {
+            {
+                VirtualUnitProcess unit({"--link", port, "--firmware", firmware});
+                QVERIFY(!unit.portPath().isEmpty());
+                QTRY_VERIFY_WITH_TIMEOUT(window.sendButton->isEnabled(), 2500);
+                QVERIFY(statusText(window).endsWith("(" + firmware + ")"));
+                QCOMPARE(window.createDataString().split(';').size(),
+                         firmware == "1.0.10.1" ? 20 : 22);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!window.sendButton->isEnabled(), 2000);
+        }
+    }
+
+    void silentPortProbedOnceUntilSearchedAgain()
+    {
+        VirtualUnitProcess silent({"--silent"});
+        qputenv("KV3318_PORTS", silent.portPath().toLocal8Bit());
+        MainWindow window;
+        QVERIFY(!searchButton(window)->isEnabled());
+        QVERIFY(silent.waitForLine("probe"));
+        QTest::qWait(5000);
+        QCOMPARE(silent.lines(), QStringList{"probe"});
+
+        QVERIFY(searchButton(window)->isEnabled());
+        searchButton(window)->click();
+        QVERIFY(!searchButton(window)->isEnabled());
+        QTRY_COMPARE(silent.lines(), QStringList({"probe", "probe"}));
+        QTRY_VERIFY(searchButton(window)->isEnabled());
+        QVERIFY(!window.sendButton->isEnabled());
+    }
+
+    void eventLoopRunsWhileACandidateSettles()
+    {
+        PseudoTerminal far;
+        Protocol link;
+        link.setCandidates({far.slavePath()});
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(0);
+        link.checkInterface();
+        QCOMPARE(far.read(4), QByteArray(Protocol::request));
+        QVERIFY2(ticks > 50, qPrintable(QString::number(ticks)));
+    }
+};
+
+QTEST_MAIN(UnitPresenceTest)
+#include "tst_unitpresence.moc"
