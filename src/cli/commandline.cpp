@@ -64,7 +64,7 @@ bool CommandLine::parse(const QStringList &programArguments)
         fail(BadUsage, parser.errorText());
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         std::exit(Done);
     }

@@ -26,9 +26,11 @@ int fail(ExitStatus status, const QString &message)
 void showDebugOutput(bool show)
 {
     if (show) {
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-        });
+        // Formatted as Qt's own handler would, QT_MESSAGE_PATTERN included.
+        qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+            });
     } else {
         qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &, const QString &message) {
