@@ -7,12 +7,10 @@
 // Input: one byte whose lowest bit picks the extended record length, then
 // lines separated by line feeds, taken as Latin-1.
 
-#include "fuzzcheck.h"
-#include "mainwindow.h"
 #include "namedsettings.h"
+#include "offscreenwindow.h"
 #include "settingsrecord.h"
 
-#include <QApplication>
 #include <QLocale>
 
 namespace
@@ -78,14 +76,7 @@ void setControl(const QString &setting, const QString &text)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(ignoreMessages);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("KV3318_PORTS", "");
-    static int argc = 1;
-    static char name[] = "fuzz_settingsmodel";
-    static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    window = new MainWindow;
+    window = startOffscreenWindow();
     return 0;
 }
 

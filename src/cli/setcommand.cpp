@@ -2,7 +2,6 @@
 #include "commands.h"
 #include "namedsettings.h"
 #include "protocol.h"
-#include "recordcheck.h"
 #include "report.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
@@ -45,17 +44,10 @@ int setSettings(const CommandLine &commandLine)
     UnitConnection connection;
     if (!connection.open(commandLine.candidates()))
         return connection.status();
-    const QString port = connection.unit().port;
-    const SettingsRecord::Length length = SettingsRecord::lengthFor(connection.unit().firmware);
-    const std::optional<QString> current = connection.requestSettings();
+    const std::optional<Settings> current = connection.receiveSettings();
     if (!current)
         return connection.status();
-    if (const std::optional<QString> problem = SettingsRecord::problem(*current, length))
-        return fail(NoAnswer,
-                    QStringLiteral("the unit on %1 answered with %2").arg(port, *problem));
-
-    Settings settings;
-    SettingsRecord::read(settings, *current, length);
+    Settings settings = *current;
     for (const Change &change : changes)
         NamedSettings::set(settings, change.name, change.value);
     // The form's rules may have moved a value the user named; say so rather
@@ -67,7 +59,7 @@ int setSettings(const CommandLine &commandLine)
                      .arg(change.name, now, change.wanted));
     }
 
-    const QString sent = SettingsRecord::write(settings, length);
+    const QString sent = SettingsRecord::write(settings, connection.recordLength());
     connection.link().writeData(sent);
     if (!connection.flush())
         return connection.status();
@@ -76,6 +68,8 @@ int setSettings(const CommandLine &commandLine)
     if (!readBack)
         return connection.status();
     if (settingsFields(*readBack) != settingsFields(sent))
-        return fail(NoAnswer, QStringLiteral("the unit on %1 reads back %2").arg(port, *readBack));
+        return fail(
+            NoAnswer,
+            QStringLiteral("the unit on %1 reads back %2").arg(connection.unit().port, *readBack));
     return Done;
 }

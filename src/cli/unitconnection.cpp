@@ -1,6 +1,7 @@
 #include "unitconnection.h"
 
 #include "protocol.h"
+#include "recordcheck.h"
 #include "report.h"
 
 #include <QEventLoop>
@@ -69,6 +70,26 @@ std::optional<QString> UnitConnection::requestSettings()
                                .arg(found.port)
                                .arg(answerTimeoutMs / 1000));
     return answer;
+}
+
+SettingsRecord::Length UnitConnection::recordLength() const
+{
+    return SettingsRecord::lengthFor(found.firmware);
+}
+
+std::optional<Settings> UnitConnection::receiveSettings()
+{
+    const std::optional<QString> answer = requestSettings();
+    if (!answer)
+        return std::nullopt;
+    if (const std::optional<QString> problem = SettingsRecord::problem(*answer, recordLength())) {
+        failWith(NoAnswer,
+                 QStringLiteral("the unit on %1 answered with %2").arg(found.port, *problem));
+        return std::nullopt;
+    }
+    Settings settings;
+    SettingsRecord::read(settings, *answer, recordLength());
+    return settings;
 }
 
 bool UnitConnection::flush()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings.h"
+#include "settingsrecord.h"
 #include "unitsearch.h"
 
 #include <QObject>
@@ -25,8 +27,13 @@ public:
     Protocol &link() { return *protocol; }
     int status() const { return exitStatus; }
 
+    // The record length that the unit's firmware takes.
+    SettingsRecord::Length recordLength() const;
     // The unit's settings record, as it answers the request for it.
     std::optional<QString> requestSettings();
+    // The unit's settings as the window holds them after receiving them;
+    // nothing when the answer is no record the unit could have written.
+    std::optional<Settings> receiveSettings();
     // Writes what was handed to the link out to the line before returning.
     bool flush();
     bool isLost() const { return lost; }

@@ -3,7 +3,6 @@
 #include "formrules.h"
 #include "namedsettings.h"
 #include "protocol.h"
-#include "recordcheck.h"
 #include "report.h"
 #include "settingsrecord.h"
 #include "shutdownsignals.h"
@@ -36,30 +35,32 @@ int runWave(const CommandLine &commandLine)
                 NamedSettings::set(end, QStringLiteral("waveSeconds"), commandLine.waveEnd()))
             return fail(NotValid, QStringLiteral("--to: ") + *problem);
     }
-    // Installed before the unit is reached, so that an early Ctrl+C cannot
-    // end the program between the first message and the stop character.
+    // Installed before the unit is reached: a Ctrl+C while it is being
+    // found ends the command before the run starts, and none can end the
+    // program between the first message and the stop character.
     ShutdownSignals shutdown;
     if (!shutdown.install())
         return fail(BadUsage, QStringLiteral("cannot watch for SIGINT and SIGTERM"));
+    bool interrupted = false;
+    QObject::connect(&shutdown, &ShutdownSignals::requested,
+                     [&interrupted] { interrupted = true; });
 
     UnitConnection connection;
     if (!connection.open(commandLine.candidates()))
         return connection.status();
     const QString port = connection.unit().port;
-    const SettingsRecord::Length length = SettingsRecord::lengthFor(connection.unit().firmware);
-    const std::optional<QString> current = connection.requestSettings();
+    const std::optional<Settings> current = connection.receiveSettings();
     if (!current)
         return connection.status();
-    if (const std::optional<QString> problem = SettingsRecord::problem(*current, length))
-        return fail(NoAnswer,
-                    QStringLiteral("the unit on %1 answered with %2").arg(port, *problem));
-    Settings settings;
-    SettingsRecord::read(settings, *current, length);
+    Settings settings = *current;
     // The window offers a run only while the wave controller is on.
     if (!settings.waveController)
         return fail(NotValid, QStringLiteral("the wave controller of the unit on %1 is off; "
                                              "switch it on with: set waveController=on")
                                   .arg(port));
+
+    if (interrupted)
+        return Done;
 
     Protocol &link = connection.link();
     QEventLoop loop;
