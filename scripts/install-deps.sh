@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the fuzz targets need,
-# only when some are missing, so a set-up machine starts at once.
+# Installs the Debian packages the build, the tests, the fuzz targets and the package
+# checks need, only when some are missing, so a set-up machine starts at once.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-          libgl-dev fonts-dejavu-core clang libclang-rt-14-dev "$@")
+          libgl-dev fonts-dejavu-core clang libclang-rt-14-dev
+          dpkg-dev file lintian appstream desktop-file-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

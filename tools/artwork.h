@@ -12,5 +12,5 @@ QImage drawModeButton(ModeButton mode);
 // 2646 x 531, opaque; shown scaled to at most 871 x 153.
 QImage drawBanner();
 
-// 256 x 256 with a transparent surround, for desktop menus.
-QImage drawAppIcon();
+// The application icon, size x size with a transparent surround, for desktop menus.
+QImage drawAppIcon(int size);

@@ -1,5 +1,5 @@
 // Draws the application's artwork into a resources directory: the banner and the mode
-// buttons into images/, the desktop icon into icons/.
+// buttons into images/, the desktop icon in every size a menu asks for into icons/hicolor/.
 
 #include "artwork.h"
 
@@ -9,15 +9,19 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QList>
 #include <QTextStream>
 
 namespace
 {
 
 struct Output {
-    const char *path;
+    QString path;
     QImage image;
 };
+
+const char *const applicationId = "org.kv3318.Config";
+const int iconSizes[] = {48, 64, 128, 256};
 
 } // namespace
 
@@ -43,13 +47,15 @@ int main(int argc, char *argv[])
             << "\n";
 
     const QDir root(args.at(1));
-    const Output outputs[] = {
+    QList<Output> outputs = {
         {"images/header.png", drawBanner()},
         {"images/pulse.png", drawModeButton(ModeButton::Pulse)},
         {"images/interval.png", drawModeButton(ModeButton::Interval)},
         {"images/sequential.png", drawModeButton(ModeButton::Sequential)},
-        {"icons/kv3318-config.png", drawAppIcon()},
     };
+    for (const int size : iconSizes)
+        outputs.append({QString("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(applicationId),
+                        drawAppIcon(size)});
     for (const Output &output : outputs) {
         const QString path = root.filePath(output.path);
         if (!QDir().mkpath(QFileInfo(path).path()) || !output.image.save(path, "PNG")) {

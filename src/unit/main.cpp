@@ -31,6 +31,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kv3318-virtual-unit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KV3318_VERSION));
 
     QCommandLineParser options;
     options.setApplicationDescription(
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
                        "Prints the path of its serial port, then one line per message "
                        "received."));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption firmwareOption(
         QStringLiteral("firmware"),
         QStringLiteral("Firmware version text to report (default 1.0.10.2)."),
