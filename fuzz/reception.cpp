@@ -1,5 +1,6 @@
-// Bytes from the line, in any pieces, into the link's reading path, some
-// pieces while a detection runs and some while none does.
+// Bytes from the line, in any pieces, into the reading paths of two links,
+// one detecting and one not; each link reads the pieces it is given as one
+// stream.
 //
 // Input: one byte n, then n & 0x0F chunk descriptors, then the line's bytes.
 // A descriptor d cuts the next (d & 0x7F) + 1 bytes and hands them to the
@@ -23,14 +24,20 @@ struct Chunk {
     bool detection;
 };
 
-struct Harness {
-    Protocol idle;
-    Protocol detecting;
-    // What the current input may deliver: each body by the position of the
-    // ETX that ends it, all of them, and those that hold the unit id.
+// What one link may deliver for the bytes it was given: each body by the
+// position of the ETX that ends it, all of them, and those that hold the
+// unit id.
+struct Expected {
     QHash<qsizetype, QByteArray> framed;
     QSet<QByteArray> bodies;
     QList<QByteArray> replies;
+};
+
+struct Harness {
+    Protocol idle;
+    Protocol detecting;
+    Expected idleExpected;
+    Expected detectingExpected;
     // The bodies that must come out of the idle link, in order, and how many
     // of them have so far.
     QList<QByteArray> owed;
@@ -40,29 +47,31 @@ struct Harness {
 
 Harness *harness = nullptr;
 
-void delivered(const QString &text)
+void delivered(const Expected &expected, const QString &text)
 {
     const QByteArray body = text.toLatin1();
-    check(body.size() <= Protocol::maxBodyLength && harness->bodies.contains(body));
-    if (harness->paid < harness->owed.size() && body == harness->owed[harness->paid])
-        ++harness->paid;
+    check(body.size() <= Protocol::maxBodyLength && expected.bodies.contains(body));
 }
 
 // The bytes after each STX up to the next ETX, when no other STX comes first:
 // the only bodies a sound reader can deliver.
-QHash<qsizetype, QByteArray> framedBodies(const QByteArray &line)
+Expected expectedFrom(const QByteArray &line)
 {
-    QHash<qsizetype, QByteArray> bodies;
+    Expected expected;
     qsizetype begin = -1;
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == Protocol::stx) {
             begin = i + 1;
         } else if (line[i] == Protocol::etx && begin >= 0) {
-            bodies.insert(i, line.mid(begin, i - begin));
+            const QByteArray body = line.mid(begin, i - begin);
+            expected.framed.insert(i, body);
+            expected.bodies.insert(body);
+            if (body.contains(Protocol::control))
+                expected.replies << body;
             begin = -1;
         }
     }
-    return bodies;
+    return expected;
 }
 
 QList<Chunk> chunks(const QByteArray &descriptors, char first, qsizetype size)
@@ -91,18 +100,23 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     harness = new Harness;
-    QObject::connect(&harness->idle, &Protocol::receiveComplete, delivered);
+    QObject::connect(&harness->idle, &Protocol::receiveComplete, [](const QString &body) {
+        delivered(harness->idleExpected, body);
+        if (harness->paid < harness->owed.size() && body.toLatin1() == harness->owed[harness->paid])
+            ++harness->paid;
+    });
     QObject::connect(&harness->detecting, &Protocol::receiveComplete, [](const QString &body) {
         // Until the unit answers, a body belongs to the detection alone.
         check(!harness->inDetection);
-        delivered(body);
+        delivered(harness->detectingExpected, body);
     });
     QObject::connect(
         &harness->detecting, &Protocol::interfaceDetected, [](const QStringList &list) {
             check(harness->inDetection);
             harness->inDetection = false;
             const QByteArray version = list.value(1).toLatin1();
-            check(std::any_of(harness->replies.cbegin(), harness->replies.cend(),
+            const QList<QByteArray> &replies = harness->detectingExpected.replies;
+            check(std::any_of(replies.cbegin(), replies.cend(),
                               [&](const QByteArray &body) { return body.endsWith(version); }));
         });
     return 0;
@@ -117,30 +131,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray line = input.mid(1 + count);
     const QList<Chunk> pieces = chunks(input.mid(1, count), input[0], line.size());
 
-    // The reception state outlives an input: an overlong message leaves the
-    // reader idle and empty, whatever the previous input left behind.
-    harness->idle.receive(Protocol::stx + QByteArray(Protocol::maxBodyLength + 1, 'x'));
+    // Each link keeps its reception state from one input to the next: an
+    // overlong message leaves it idle and empty, whatever came before.
+    const QByteArray reset = Protocol::stx + QByteArray(Protocol::maxBodyLength + 1, 'x');
+    harness->idle.receive(reset);
+    harness->detecting.receive(reset);
 
-    // Every framed body short enough whose CR follows its ETX at once and
-    // reaches the idle link must come out, whatever came before it.
-    harness->framed = framedBodies(line);
-    harness->bodies.clear();
-    harness->replies.clear();
-    for (const QByteArray &body : std::as_const(harness->framed)) {
-        harness->bodies.insert(body);
-        if (body.contains(Protocol::control))
-            harness->replies << body;
-    }
+    // Each link reads its own chunks as one stream.
+    QByteArray idleLine, detectingLine;
+    for (const Chunk &chunk : pieces)
+        (chunk.detection ? detectingLine : idleLine) += line.mid(chunk.begin, chunk.length);
+    harness->idleExpected = expectedFrom(idleLine);
+    harness->detectingExpected = expectedFrom(detectingLine);
+
+    // Every framed body short enough whose CR follows its ETX at once must
+    // come out of the idle link, whatever came before it.
     harness->owed.clear();
     harness->paid = 0;
-    for (const Chunk &chunk : pieces) {
-        for (qsizetype at = qMax(chunk.begin, qsizetype(1)); at < chunk.begin + chunk.length;
-             ++at) {
-            const auto body = harness->framed.constFind(at - 1);
-            if (!chunk.detection && line[at] == Protocol::cr && body != harness->framed.cend() &&
-                body->size() <= Protocol::maxBodyLength)
-                harness->owed << *body;
-        }
+    for (qsizetype at = 1; at < idleLine.size(); ++at) {
+        const auto body = harness->idleExpected.framed.constFind(at - 1);
+        if (idleLine[at] == Protocol::cr && body != harness->idleExpected.framed.cend() &&
+            body->size() <= Protocol::maxBodyLength)
+            harness->owed << *body;
     }
 
     for (const Chunk &chunk : pieces) {

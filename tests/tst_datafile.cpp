@@ -23,7 +23,12 @@ void answerDialogs(QWidget *window, QStringList answers)
     auto *timer = new QTimer(window);
     QObject::connect(timer, &QTimer::timeout, [answers, answered = QPointer<QWidget>()]() mutable {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered || answers.isEmpty())
+        if (!modal || modal == answered)
+            return;
+        // A warning needs no answer; it is closed.
+        if (auto *box = qobject_cast<QMessageBox *>(modal); box && !box->button(QMessageBox::Yes))
+            return void(box->close());
+        if (answers.isEmpty())
             return;
         answered = modal;
         const QString answer = answers.takeFirst();

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +12,20 @@ namespace
 // A record is under a hundred bytes. A file that holds this much before its
 // first NUL is no record, and is not read any further.
 constexpr qint64 maxRecordFileSize = 4096;
+
+// Unbuffered, a write that stops short is tried again for the rest, so
+// that a full disk fails with its own reason in errorString(): a single
+// write that stops short sets none.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
+}
 } // namespace
 
 void MainWindow::on_recordButton_clicked()
@@ -45,40 +60,74 @@ void MainWindow::writeSettings()
             return;
     }
     // The old file is replaced only once the new one is complete, so a full
-    // disk cannot leave the user with neither.
+    // disk cannot leave the user with neither; an uncommitted file is
+    // thrown away.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(record);
-    // commit() does not notice a write that fails while it empties the
-    // buffer, and would put the cut-off file in place; an uncommitted file
-    // is thrown away.
-    if (file.flush())
-        file.commit();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, record) ||
+        !file.commit())
+        warnAboutFile(tr("record to data file"), fileName,
+                      tr("The settings could not be recorded: %1").arg(file.errorString()));
 }
 
 void MainWindow::loadSettings()
 {
     const QString fileName = QFileDialog::getOpenFileName(
         this, tr("Choose a file"), QStringLiteral("."), tr("Settings (*.txt)"));
-    if (const std::optional<QString> record = recordInFile(fileName))
-        readDataString(*record);
+    if (fileName.isEmpty())
+        return;
+    QString failure;
+    // The record reader stays silent, for it reads the unit's answers too;
+    // a file's length is judged here, where the user can be told.
+    if (const std::optional<QString> record = recordInFile(fileName, &failure)) {
+        const qsizetype fields = fieldCount(*record);
+        if (fields == recordLength()) {
+            readDataString(*record);
+            return;
+        }
+        if (!isRecordLength(fields))
+            failure = tr("The file holds no settings record.");
+        else if (unitVersion == 0)
+            failure = tr("The file holds a record of %1 fields; without a unit, records have %2.")
+                          .arg(fields)
+                          .arg(recordLength());
+        else
+            failure = tr("The file holds a record of %1 fields; this unit's firmware uses %2.")
+                          .arg(fields)
+                          .arg(recordLength());
+    }
+    warnAboutFile(tr("restore from data file"), fileName, failure);
 }
 
-std::optional<QString> MainWindow::recordInFile(const QString &fileName)
+void MainWindow::warnAboutFile(const QString &title, const QString &fileName, const QString &reason)
 {
+    QMessageBox::warning(this, title,
+                         QDir::toNativeSeparators(fileName) + QLatin1Char('\n') + reason);
+}
+
+std::optional<QString> MainWindow::recordInFile(const QString &fileName, QString *failure)
+{
+    const auto fail = [failure](const QString &reason) -> std::optional<QString> {
+        if (failure)
+            *failure = reason;
+        return std::nullopt;
+    };
     // Only regular files: opening a FIFO would block the window until some
     // other program wrote to it.
-    if (!QFileInfo(fileName).isFile())
-        return std::nullopt;
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return fail(tr("The file does not exist."));
+    if (!info.isFile())
+        return fail(tr("The file is not a regular file."));
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(maxRecordFileSize + 1);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(maxRecordFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(tr("The file cannot be read: %1").arg(file.errorString()));
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
     else if (bytes.size() > maxRecordFileSize)
-        return std::nullopt;
+        return fail(tr("The file is too large to be a settings record."));
     return QString::fromLatin1(bytes);
 }

@@ -26,6 +26,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     createStatusBar();
     createModeButtons();
+    createRunProgress();
+    createAccessibility();
     initTimer();
     power12Line->hide();
     power23Line->hide();

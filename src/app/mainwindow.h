@@ -11,6 +11,7 @@ class Protocol;
 class QLabel;
 class QTimer;
 class QToolButton;
+class RunProgress;
 
 // The one window: the settings form, its coupling rules, the transfer of
 // settings to and from the unit and to and from files, and the live wave
@@ -25,13 +26,16 @@ public:
 
     // The settings record: the form as one line of text, and back.
     QString createDataString();
+    // Applies a record of recordLength() fields to the form; leaves the form
+    // alone, silently, for any other text.
     void readDataString(const QString &text);
     // Packs a version text a.b.c.d into ((a*256+b)*256+c)*256+d; 0 when it
     // does not hold four parts.
     static unsigned int generateVersion(QString text);
     // The text a settings file holds for the record: its bytes up to the
-    // first NUL. Nothing when it cannot be read or is too large to be one.
-    static std::optional<QString> recordInFile(const QString &fileName);
+    // first NUL. Nothing when it cannot be read or is too large to be one;
+    // then `failure`, when given, receives the reason for the user.
+    static std::optional<QString> recordInFile(const QString &fileName, QString *failure = nullptr);
 
 private Q_SLOTS:
     void onInterfaceDetect(const QStringList &list);
@@ -72,10 +76,20 @@ private:
     void createStatusBar();
     void createModeButtons();
     void initTimer();
+    void createRunProgress();
+    // Tab order, screen-reader names and shortcuts beyond what the form holds.
+    void createAccessibility();
     void renewIntervalSpacer(bool wide);
     void renewSequentialSpacer(bool wide);
+    // Fields in the records of the unit detected now.
+    qsizetype recordLength() const;
+    static qsizetype fieldCount(const QString &text);
+    // Whether a record of this many fields is one that some unit uses.
+    static bool isRecordLength(qsizetype fields);
     void writeSettings();
     void loadSettings();
+    // Why the file could not be written or read, said to the user.
+    void warnAboutFile(const QString &title, const QString &fileName, const QString &reason);
     void sendAdjust();
     void stopTimer();
     // Every way a run ends passes through here: the timer stops and the
@@ -93,4 +107,5 @@ private:
     ClickableLabel *intervalButton = nullptr;
     ClickableLabel *sequentialButton = nullptr;
     QToolButton *searchButton = nullptr;
+    RunProgress *runProgress = nullptr;
 };

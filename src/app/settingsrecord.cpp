@@ -70,11 +70,26 @@ QString MainWindow::createDataString()
     return record;
 }
 
+qsizetype MainWindow::recordLength() const
+{
+    return isExtendedRecord(unitVersion) ? extendedFieldCount : basicFieldCount;
+}
+
+qsizetype MainWindow::fieldCount(const QString &text)
+{
+    return text.split(QLatin1Char(';'), Qt::SkipEmptyParts).size();
+}
+
+bool MainWindow::isRecordLength(qsizetype fields)
+{
+    return fields == basicFieldCount || fields == extendedFieldCount;
+}
+
 void MainWindow::readDataString(const QString &text)
 {
-    const QStringList field = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (field.size() != (isExtendedRecord(unitVersion) ? extendedFieldCount : basicFieldCount))
+    if (fieldCount(text) != recordLength())
         return;
+    const QStringList field = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
 
     // Every setter below runs the coupling rules before the next one, so the
     // order matters: the page before the times it couples, the larger unit

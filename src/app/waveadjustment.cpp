@@ -1,9 +1,13 @@
 #include "clickablelabel.h"
 #include "mainwindow.h"
 #include "protocol.h"
+#include "runprogress.h"
 
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+
+#include <chrono>
 
 namespace
 {
@@ -11,16 +15,27 @@ namespace
 // Ends a run on the unit's side; it travels alone, outside any frame.
 const QChar stopCharacter(0x04);
 
+// Each step of a run raises the wave time by this much.
+constexpr double waveStep = 0.01;
+constexpr std::chrono::milliseconds stepInterval(3000);
+
 } // namespace
 
 void MainWindow::initTimer()
 {
     adjustTimer = new QTimer(nullptr);
-    adjustTimer->setInterval(3000);
+    adjustTimer->setInterval(stepInterval);
     // The unit sees a step every 3 s, not merely about every 3 s as a
     // coarse timer would allow.
     adjustTimer->setTimerType(Qt::PreciseTimer);
     connect(adjustTimer, &QTimer::timeout, this, &MainWindow::onTimeout);
+}
+
+void MainWindow::createRunProgress()
+{
+    runProgress = new RunProgress(waveStep, stepInterval);
+    statusBar()->addWidget(runProgress);
+    runProgress->hide();
 }
 
 void MainWindow::on_startButton_clicked()
@@ -37,6 +52,7 @@ void MainWindow::on_startButton_clicked()
     searchButton->setEnabled(false);
 
     sendAdjust();
+    runProgress->begin(waveSSpinBox->value(), waveSSpinBox->maximum());
     if (waveSSpinBox->maximum() > waveSSpinBox->value())
         adjustTimer->start();
     else
@@ -52,8 +68,9 @@ void MainWindow::onTimeout()
         stopTimer();
         return;
     }
-    waveSSpinBox->setValue(waveSSpinBox->value() + 0.01);
+    waveSSpinBox->setValue(waveSSpinBox->value() + waveStep);
     sendAdjust();
+    runProgress->sent(waveSSpinBox->value());
     if (waveSSpinBox->value() >= waveSSpinBox->maximum())
         stopTimer();
 }
@@ -75,6 +92,7 @@ void MainWindow::stopTimer()
 void MainWindow::endRun()
 {
     adjustTimer->stop();
+    runProgress->hide();
     stopButton->setEnabled(false);
     wavectrlCheckBox->setEnabled(true);
     pulseButton->setEnabled(true);

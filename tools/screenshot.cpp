@@ -1,0 +1,89 @@
+// Shows the real window during an adjustment run, with the virtual unit as
+// its unit, and saves what it shows as a PNG image: the screenshot that the
+// package's metadata shows.
+
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QProcess>
+#include <QTextStream>
+#include <QTimer>
+
+#include <functional>
+
+namespace
+{
+
+// Runs the window's events until `done` holds, or for `ms` at most.
+bool runUntil(const std::function<bool()> &done, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Nothing is shown, so no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: " << QFileInfo(args.value(0)).fileName() << " IMAGE.png\n";
+        return 2;
+    }
+
+    QProcess unit;
+    unit.setProgram(QStringLiteral(KV3318_VIRTUAL_UNIT));
+    unit.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    unit.start();
+    if (!unit.waitForStarted() || !runUntil([&unit] { return unit.canReadLine(); }, 5000)) {
+        err << "the virtual unit did not start: " << unit.errorString() << '\n';
+        return 1;
+    }
+    qputenv("KV3318_PORTS", unit.readLine().trimmed());
+
+    MainWindow window;
+    window.show();
+    if (!runUntil([&window] { return window.sendButton->isEnabled(); }, 5000)) {
+        err << "the window did not detect the virtual unit\n";
+        return 1;
+    }
+
+    // A configured interval mode with the wave controller on, two steps
+    // into a run from 1.20 s.
+    window.stackedWidget->setCurrentIndex(1);
+    window.intervalMSpinBox->setValue(30);
+    window.power11SpinBox->setValue(100);
+    window.power12SpinBox->setValue(80);
+    window.power21SpinBox->setValue(50);
+    window.power22SpinBox->setValue(40);
+    window.moonCheckBox->setChecked(true);
+    window.wavectrlCheckBox->setChecked(true);
+    window.waveSSpinBox->setValue(1.2);
+    window.startButton->click();
+    runUntil([&window] { return window.waveSSpinBox->value() >= 1.22; }, 10000);
+
+    const bool saved = window.grab().save(args[1]);
+    window.stopButton->click();
+    unit.terminate();
+    unit.waitForFinished();
+    if (!saved) {
+        err << "cannot write " << args[1] << '\n';
+        return 1;
+    }
+    return 0;
+}
