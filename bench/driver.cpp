@@ -113,11 +113,15 @@ private:
     QProcess process;
 };
 
+// Runs a program to its end; `probeMode` tells the probe linked into it what to watch.
 QByteArray runToEnd(const QString &program, const QStringList &arguments, const QString &ports,
-                    int timeoutMs)
+                    int timeoutMs, const QString &probeMode = QString())
 {
     QProcess process;
-    process.setProcessEnvironment(environment(ports));
+    QProcessEnvironment env = environment(ports);
+    if (!probeMode.isEmpty())
+        env.insert(QStringLiteral("KV3318_BENCH"), probeMode);
+    process.setProcessEnvironment(env);
     process.start(program, arguments);
     if (!process.waitForFinished(timeoutMs) || process.exitCode() != 0)
         fail(program + QStringLiteral(" did not finish"),
@@ -129,7 +133,7 @@ QByteArray runToEnd(const QString &program, const QStringList &arguments, const 
 double startupMs(const QString &program, const QString &ports = QString())
 {
     const qint64 start = nowNs();
-    const QByteArray output = runToEnd(program, {"--bench-frame"}, ports, 30000);
+    const QByteArray output = runToEnd(program, {}, ports, 30000, QStringLiteral("frame"));
     const QByteArrayList frame = parseLines(output).value("frame");
     if (frame.isEmpty())
         fail(program + QStringLiteral(" reported no frame"), output);
@@ -316,7 +320,7 @@ int main(int argc, char **argv)
             first.port + QLatin1Char(':') + second.port + QLatin1Char(':') + unit.port;
         for (int run = 0; run < pauseRuns; ++run) {
             const QByteArray output =
-                runToEnd(QStringLiteral(BENCH_TOOL), {"--bench-pauses"}, ports, 30000);
+                runToEnd(QStringLiteral(BENCH_TOOL), {}, ports, 30000, QStringLiteral("pauses"));
             const QByteArrayList pause = parseLines(output).value("pause-longest");
             if (pause.isEmpty())
                 fail(QStringLiteral("no pause reported"), output);
@@ -328,14 +332,14 @@ int main(int argc, char **argv)
     const HangUp hangUp = cpuAroundHangUp(dir);
 
     std::fprintf(stderr, "long session...\n");
-    const auto bareSession =
-        parseLines(runToEnd(QStringLiteral(BENCH_BARE), {"--bench-session"}, QString(), 30000));
+    const auto bareSession = parseLines(
+        runToEnd(QStringLiteral(BENCH_BARE), {}, QString(), 30000, QStringLiteral("session")));
     QHash<QByteArray, QByteArrayList> toolSession;
     QByteArray unitLog;
     {
         Unit unit(dir);
         const QByteArray output =
-            runToEnd(QStringLiteral(BENCH_TOOL), {"--bench-session"}, unit.port, 120000);
+            runToEnd(QStringLiteral(BENCH_TOOL), {}, unit.port, 120000, QStringLiteral("session"));
         toolSession = parseLines(output);
         if (toolSession.contains("failed") || !toolSession.contains("roundtrip"))
             fail(QStringLiteral("the long session failed"), output);

@@ -1,8 +1,9 @@
 // Linked beside a program's own main(): it watches the program from inside
-// without changing a line of it. With --bench-frame the program reports when
-// its window's first frame reached the screen and quits; with
-// --bench-session it reports its peak memory at that moment and then runs
-// runSession(); --bench-pauses runs it as well, to watch the event loop.
+// without changing a line of it, told what to do by KV3318_BENCH, since the
+// program's own command line takes no options of ours. With "frame" the
+// program reports when its window's first frame reached the screen and
+// quits; with "session" it reports its peak memory at that moment and then
+// runs runSession(); "pauses" runs it as well, to watch the event loop.
 
 #include "probe.h"
 
@@ -61,10 +62,9 @@ void installProbe()
     // Never the machine's own serial ports, even when started by hand.
     if (!qEnvironmentVariableIsSet("KV3318_PORTS"))
         qputenv("KV3318_PORTS", "");
-    const QStringList arguments = QCoreApplication::arguments();
-    const bool session = arguments.contains(QStringLiteral("--bench-session")) ||
-                         arguments.contains(QStringLiteral("--bench-pauses"));
-    if (session || arguments.contains(QStringLiteral("--bench-frame")))
+    const QString mode = qEnvironmentVariable("KV3318_BENCH");
+    const bool session = mode == QLatin1String("session") || mode == QLatin1String("pauses");
+    if (session || mode == QLatin1String("frame"))
         qApp->installEventFilter(new FirstFrame(session, qApp));
 }
 

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "records.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -13,9 +14,6 @@
 
 namespace
 {
-const QByteArray example = "1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0";
-const QByteArray startRecord = "0;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
-
 // Answers the modal dialogs as they open: a file dialog gets the next path,
 // a question the next button ("Yes" or "No").
 void answerDialogs(QWidget *window, QStringList answers)
@@ -114,16 +112,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("form");
-        const QByteArray other = "2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1";
-        QTest::newRow("record") << other << other;
-        QTest::newRow("up to the NUL") << other + '\0' + QByteArray(1 << 20, 'x') << other;
-        QTest::newRow("NUL in the middle") << other.left(20) + '\0' + other.mid(20) << example;
+        QTest::newRow("record") << otherRecord << otherRecord;
+        QTest::newRow("up to the NUL")
+            << otherRecord + '\0' + QByteArray(1 << 20, 'x') << otherRecord;
+        QTest::newRow("NUL in the middle")
+            << otherRecord.left(20) + '\0' + otherRecord.mid(20) << exampleRecord;
         // More than a record before the first NUL is no record, and only the
         // start of such a file is read: a record behind a megabyte is never
         // reached, whatever follows it.
         const QByteArray megabyte(1 << 20, ';');
-        QTest::newRow("huge") << other + megabyte << example;
-        QTest::newRow("far behind") << megabyte + other + '\0' << example;
+        QTest::newRow("huge") << otherRecord + megabyte << exampleRecord;
+        QTest::newRow("far behind") << megabyte + otherRecord + '\0' << exampleRecord;
         // Twenty fields of noise: each reads as 0 and the controls clamp it.
         QTest::newRow("noise") << QByteArray("\xff\x02\x80\x03\r\n;", 7).repeated(20)
                                << startRecord;
@@ -135,7 +134,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, form);
         writeFile(path("settings.txt"), bytes);
         MainWindow window;
-        window.readDataString(example);
+        window.readDataString(exampleRecord);
         answerDialogs(&window, {path("settings.txt")});
         window.restoreButton->click();
         QCOMPARE(window.createDataString().toLatin1(), form);

@@ -1,12 +1,15 @@
 #include "mainwindow.h"
+#include "records.h"
 
 #include <QtTest>
 
 namespace
 {
-const QString example = "1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0";
-const QString startRecord = "0;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
-
+void detect(MainWindow &window, const QString &port, const QString &firmware)
+{
+    QMetaObject::invokeMethod(&window, "onInterfaceDetect",
+                              Q_ARG(QStringList, QStringList({port, firmware})));
+}
 } // namespace
 
 class SettingsRecordTest : public QObject
@@ -14,10 +17,10 @@ class SettingsRecordTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void examples()
+    void writing()
     {
         MainWindow window;
-        QCOMPARE(window.createDataString(), startRecord);
+        QCOMPARE(window.createDataString(), QString(startRecord));
 
         window.stackedWidget->setCurrentIndex(1);
         const QList<std::pair<QSpinBox *, int>> settings{
@@ -33,14 +36,38 @@ private Q_SLOTS:
         window.waveSSpinBox->setValue(1.25);
         window.moonCheckBox->setChecked(true);
         window.stormCheckBox->setChecked(true);
-        QCOMPARE(window.createDataString(), example);
-        // Firmware after 1.0.10.1 takes the extended record: two more fields.
-        for (const QString firmware : {"1.0.10.1", "1.0.10.2"}) {
-            QMetaObject::invokeMethod(&window, "onInterfaceDetect",
-                                      Q_ARG(QStringList, QStringList({"port", firmware})));
-            QCOMPARE(window.createDataString(),
-                     example + (firmware == "1.0.10.2" ? ";111;111" : ""));
-        }
+        QCOMPARE(window.createDataString(), QString(exampleRecord));
+    }
+
+    // Firmware after 1.0.10.1 takes the extended record, two fields more;
+    // a record of the other length is ignored.
+    void lengthFollowsFirmware_data()
+    {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<uint>("packed");
+        QTest::newRow("newer") << "1.0.10.2" << 0x01000A02u;
+        QTest::newRow("last basic") << "1.0.10.1" << 0x01000A01u;
+        QTest::newRow("letters dropped") << "V1.0.11.0" << 0x01000B00u;
+        QTest::newRow("three parts") << "1.0.11" << 0u;
+    }
+    void lengthFollowsFirmware()
+    {
+        QFETCH(QString, firmware);
+        QFETCH(uint, packed);
+        QCOMPARE(MainWindow::generateVersion(firmware), packed);
+        const bool extended = packed > 0x01000A01u;
+        const QString tail = ";111;111";
+        MainWindow window;
+        detect(window, "ttyUSB7", firmware);
+        QCOMPARE(window.createDataString(), startRecord + (extended ? tail : ""));
+        window.readDataString(exampleRecord + (extended ? "" : tail));
+        QCOMPARE(window.createDataString(), startRecord + (extended ? tail : ""));
+        window.readDataString(exampleRecord + (extended ? tail : ""));
+        QCOMPARE(window.createDataString(), exampleRecord + (extended ? tail : ""));
+
+        // No unit found by a later search: back to the basic record.
+        detect(window, "", "");
+        QCOMPARE(window.createDataString(), QString(exampleRecord));
     }
 
     void reading_data()
@@ -49,6 +76,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
         const QString start = startRecord;
+        const QString example = exampleRecord;
         const QString wholeUnits = "0;0;0;0;0;0;0;0;0;30;1;0;0;24;0;60;1;0;30;0";
         QTest::newRow("separators around") << start << ";" + example + ";" << example;
         QTest::newRow("field missing")
@@ -91,14 +119,6 @@ private Q_SLOTS:
         window.readDataString(before);
         window.readDataString(text);
         QCOMPARE(window.createDataString(), after);
-    }
-
-    void versionPacking()
-    {
-        QCOMPARE(MainWindow::generateVersion("V1.0.10.2"), 0x01000A02u);
-        QCOMPARE(MainWindow::generateVersion("1..0.10.1"), 0x01000A01u);
-        QCOMPARE(MainWindow::generateVersion("1.0.9.256"), 0x01000A00u); // 256 carries over
-        QCOMPARE(MainWindow::generateVersion("1.0.10"), 0u);
     }
 };
 

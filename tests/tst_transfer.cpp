@@ -1,19 +1,17 @@
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
+#include "records.h"
 #include "virtualunitprocess.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace
 {
-const QByteArray example = "1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0";
-const QByteArray other = "2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1";
-
-QByteArray frame(const QByteArray &body)
-{
-    return '\x02' + body + "\x03\r";
-}
+// The flood's debug lines ("bytes: ..." for every read) are formatted as
+// usual but not printed.
+void dropDebug(QtMsgType, const QMessageLogContext &, const QString &) {}
 } // namespace
 
 class TransferTest : public QObject
@@ -28,12 +26,12 @@ private Q_SLOTS:
         MainWindow window;
         QTRY_VERIFY(window.sendButton->isEnabled());
 
-        const QString record = example + ";111;111";
+        const QString record = exampleRecord + ";111;111";
         window.readDataString(record);
         window.sendButton->click();
         QVERIFY(unit.waitForLine("settings " + record));
 
-        window.readDataString(other + ";111;111");
+        window.readDataString(otherRecord + ";111;111");
         window.receiveButton->click();
         QVERIFY(unit.waitForLine("request"));
         QTRY_COMPARE(window.createDataString(), record);
@@ -48,15 +46,14 @@ private Q_SLOTS:
         const QString start = window.createDataString();
 
         // Unasked for: ignored.
-        QVERIFY(line.write(frame(example)));
+        QVERIFY(line.write(frame(exampleRecord)));
         line.readFor(100);
         QCOMPARE(window.createDataString(), start);
 
         window.receiveButton->click();
-        QCOMPARE(line.read(8), QByteArray("\x02"
-                                          "0data\x03\r"));
+        QCOMPARE(line.read(8), frame("0data"));
         // The wrong length uses up the request, so the record after it is ignored.
-        QVERIFY(line.write(frame(example + ";111;111") + frame(example)));
+        QVERIFY(line.write(frame(exampleRecord + ";111;111") + frame(exampleRecord)));
         line.readFor(100);
         QCOMPARE(window.createDataString(), start);
 
@@ -64,10 +61,38 @@ private Q_SLOTS:
         window.receiveButton->click();
         window.receiveButton->click();
         QCOMPARE(line.read(16).count("0data"), 2);
-        QVERIFY(line.write(frame(example) + frame(other)));
-        QTRY_COMPARE(window.createDataString().toLatin1(), example);
+        QVERIFY(line.write(frame(exampleRecord) + frame(otherRecord)));
+        QTRY_COMPARE(window.createDataString().toLatin1(), exampleRecord);
         line.readFor(100);
-        QCOMPARE(window.createDataString().toLatin1(), example);
+        QCOMPARE(window.createDataString().toLatin1(), exampleRecord);
+    }
+
+    void settingsArriveAfterAFlood()
+    {
+        PseudoTerminal far;
+        const std::unique_ptr<MainWindow> window = windowDetectedOn(far);
+        QVERIFY(window);
+        qInstallMessageHandler(dropDebug);
+
+        // Megabytes of random bytes (frames begin and end at random), then a
+        // message that never ends; the window reads while they are written.
+        QRandomGenerator noise(3318);
+        QByteArray piece(64 * 1024, '\0');
+        for (int i = 0; i < 64; ++i) {
+            noise.fillRange(reinterpret_cast<quint32 *>(piece.data()), piece.size() / 4);
+            QVERIFY(far.write(piece));
+        }
+        piece.fill('x');
+        QVERIFY(far.write("\x02"));
+        for (int i = 0; i < 64; ++i)
+            QVERIFY(far.write(piece));
+
+        window->receiveButton->click();
+        QCOMPARE(far.read(8), frame("0data"));
+        const QByteArray settings = otherRecord + ";111;111";
+        QVERIFY(far.write(frame(settings)));
+        QTRY_COMPARE(window->createDataString(), QString::fromLatin1(settings));
+        qInstallMessageHandler(nullptr);
     }
 };
 

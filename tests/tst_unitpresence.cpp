@@ -128,7 +128,7 @@ private Q_SLOTS:
         ticker.start(0);
         link.checkInterface();
         QCOMPARE(far.read(4), QByteArray(Protocol::request));
-        QVERIFY2(ticks > 50, qPrintable(QString::number(ticks)));
+        QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
     }
 };
 

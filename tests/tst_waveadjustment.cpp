@@ -2,6 +2,7 @@
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
+#include "records.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -13,11 +14,11 @@ namespace
 
 const QByteArray stopByte("\x04");
 
-// One adjust message as the unit sees it: the frame's STX, then the
-// message's own STX, the wave time in hundredths, ";" and the inverse flag.
+// One adjust message: its own STX, the wave time in hundredths, ";" and the
+// inverse flag.
 QByteArray adjustFrame(int hundredths, bool inverse = false)
 {
-    return "\x02\x02" + QByteArray::number(hundredths) + ';' + (inverse ? '1' : '0') + "\x03\r";
+    return frame('\x02' + QByteArray::number(hundredths) + ';' + (inverse ? '1' : '0'));
 }
 
 // What the timer would do every 3 s, without waiting for it.
@@ -84,8 +85,7 @@ private Q_SLOTS:
         // Inverse changed during the run goes into the next message.
         window->inverseCheckBox->setChecked(true);
         QCOMPARE(unit->read(8, 4000), adjustFrame(31, true));
-        QVERIFY2(clock.elapsed() >= 2990 && clock.elapsed() < 3500,
-                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() >= 2990, qPrintable(QString::number(clock.elapsed())));
 
         // Past the time of the next step: nothing but the stop byte.
         window->stopButton->click();

@@ -16,6 +16,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
     // The images live in this library, which the linker would otherwise be
     // free to leave out of a program that never names them.
     Q_INIT_RESOURCE(images);
+    std::future<QImage> banner = decodeInBackground(QStringLiteral(":/images/header.png"));
 
     // The first candidate opens before the form is built, so that its
     // half-second pause passes while the window is built and shown.
@@ -36,9 +37,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
     header->hide();
     header->setMaximumWidth(centralwidget->minimumSizeHint().width());
     header->show();
-    header->setPixmap(shownImage(QStringLiteral(":/images/header.png"),
-                                 QSize(header->maximumWidth(), header->maximumHeight()),
-                                 devicePixelRatioF()));
+    header->setPixmap(shownImage(
+        banner.get(), QSize(header->maximumWidth(), header->maximumHeight()), devicePixelRatioF()));
 
     connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
     connect(protocol, &Protocol::receiveComplete, this, &MainWindow::onReceiveComplete);
@@ -77,11 +77,11 @@ void MainWindow::createModeButtons()
     const QSize buttonSize(130, 50);
     const qreal pixelRatio = devicePixelRatioF();
     const QPixmap pulseImage =
-        shownImage(QStringLiteral(":/images/pulse.png"), buttonSize, pixelRatio);
+        shownImage(QImage(QStringLiteral(":/images/pulse.png")), buttonSize, pixelRatio);
     const QPixmap intervalImage =
-        shownImage(QStringLiteral(":/images/interval.png"), buttonSize, pixelRatio);
+        shownImage(QImage(QStringLiteral(":/images/interval.png")), buttonSize, pixelRatio);
     const QPixmap sequentialImage =
-        shownImage(QStringLiteral(":/images/sequential.png"), buttonSize, pixelRatio);
+        shownImage(QImage(QStringLiteral(":/images/sequential.png")), buttonSize, pixelRatio);
 
     const QList<ClickableLabel *> buttons{pulseButton, intervalButton, sequentialButton};
     for (ClickableLabel *button : buttons)

@@ -1,12 +1,14 @@
 #include "shownimage.h"
 
-#include <QImageReader>
-
-QPixmap shownImage(const QString &path, QSize shownSize, qreal devicePixelRatio)
+std::future<QImage> decodeInBackground(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setScaledSize(shownSize * devicePixelRatio);
-    QPixmap image = QPixmap::fromImage(reader.read());
-    image.setDevicePixelRatio(devicePixelRatio);
-    return image;
+    return std::async(std::launch::async, [path] { return QImage(path); });
+}
+
+QPixmap shownImage(const QImage &image, QSize shownSize, qreal devicePixelRatio)
+{
+    QPixmap shown = QPixmap::fromImage(image.scaled(
+        shownSize * devicePixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    shown.setDevicePixelRatio(devicePixelRatio);
+    return shown;
 }

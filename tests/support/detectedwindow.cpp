@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "pseudoterminal.h"
+#include "records.h"
 
 #include <QTest>
 
@@ -10,7 +11,7 @@ std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far, const QByteArr
     qputenv("KV3318_PORTS", far.slavePath().toLocal8Bit());
     auto window = std::make_unique<MainWindow>();
     qputenv("KV3318_PORTS", "");
-    if (far.read(4) != "\x02?\x03\r" || !far.write("\x02KV3318 " + firmware + "\x03\r"))
+    if (far.read(4) != frame("?") || !far.write(frame("KV3318 " + firmware)))
         return nullptr;
     if (!QTest::qWaitFor([&window] { return window->sendButton->isEnabled(); }))
         return nullptr;

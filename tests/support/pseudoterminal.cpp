@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QTest>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -51,11 +51,9 @@ bool PseudoTerminal::write(const QByteArray &bytes)
             done += n;
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return false;
-        } else if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        } else {
             // The line is full: let the program under test drain it.
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        } else {
-            QThread::usleep(200);
         }
     }
     return done == bytes.size();
@@ -77,14 +75,13 @@ QByteArray PseudoTerminal::readAvailable()
 QByteArray PseudoTerminal::read(int count, int timeoutMs)
 {
     QByteArray out;
-    QElapsedTimer clock;
-    clock.start();
-    while (out.size() < count && clock.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        out += readAvailable();
-        if (out.size() < count)
-            QThread::msleep(2);
-    }
+    // What arrived is the answer whether or not it is complete.
+    static_cast<void>(QTest::qWaitFor(
+        [&] {
+            out += readAvailable();
+            return out.size() >= count;
+        },
+        timeoutMs));
     return out;
 }
 

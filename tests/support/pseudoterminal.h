@@ -16,9 +16,9 @@ public:
     bool isValid() const { return masterFd >= 0; }
     QString slavePath() const { return slaveName; }
 
-    // Writes all bytes to the far end; false when the line refused them. From
-    // a thread of its own it waits for the program under test to drain the
-    // line instead of running its events.
+    // Writes all bytes to the far end, running events while the line is full
+    // so that the program under test drains it; false when the line refused
+    // them.
     bool write(const QByteArray &bytes);
     // Collects what the program wrote, processing Qt events while waiting,
     // until at least `count` bytes arrived or `timeoutMs` passed.

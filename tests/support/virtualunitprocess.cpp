@@ -1,7 +1,7 @@
 #include "virtualunitprocess.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 
 VirtualUnitProcess::VirtualUnitProcess(const QStringList &arguments)
 {
@@ -32,7 +32,12 @@ VirtualUnitProcess::~VirtualUnitProcess()
     }
 }
 
-void VirtualUnitProcess::collect()
+bool VirtualUnitProcess::waitForLine(const QString &line, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return lines().contains(line); }, timeoutMs);
+}
+
+QStringList VirtualUnitProcess::lines()
 {
     pending += unit.readAllStandardOutput();
     qsizetype end;
@@ -40,25 +45,5 @@ void VirtualUnitProcess::collect()
         received << QString::fromLatin1(pending.left(end));
         pending.remove(0, end + 1);
     }
-}
-
-bool VirtualUnitProcess::waitForLine(const QString &line, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        collect();
-        if (received.contains(line))
-            return true;
-        if (clock.elapsed() >= timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        unit.waitForReadyRead(10);
-    }
-}
-
-QStringList VirtualUnitProcess::lines()
-{
-    collect();
     return received;
 }

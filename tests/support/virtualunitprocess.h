@@ -17,12 +17,10 @@ public:
     // Waits until the unit has logged `line` (an exact line), processing
     // events meanwhile; true when it did within `timeoutMs`.
     bool waitForLine(const QString &line, int timeoutMs = 3000);
+    // Every line logged so far.
     QStringList lines();
-    QProcess &process() { return unit; }
 
 private:
-    void collect();
-
     QProcess unit;
     QString port;
     QStringList received;
