@@ -1,4 +1,5 @@
 #include "pseudoterminal.h"
+#include "records.h"
 #include "virtualunitprocess.h"
 
 #include <QProcess>
@@ -10,7 +11,7 @@
 
 namespace
 {
-const QString basicRecord = "1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0";
+const QString basicRecord = exampleRecord;
 const QString waveRecord = "0;0;0;0;0;0;0;100;100;30;1;0;0;1;0;1;1;1;30;0";
 
 // kv3318ctl with its candidates set; runs while the test goes on.
@@ -33,7 +34,7 @@ struct Outcome {
 Outcome finish(QProcess &ctl)
 {
     // The units are processes of their own, so waiting here holds up nothing.
-    if (!ctl.waitForFinished(15000))
+    if (ctl.state() != QProcess::NotRunning && !ctl.waitForFinished(15000))
         return {};
     return {ctl.exitCode(), QString::fromLocal8Bit(ctl.readAllStandardOutput()).trimmed(),
             QString::fromLocal8Bit(ctl.readAllStandardError()).trimmed()};
@@ -164,9 +165,8 @@ private Q_SLOTS:
         PseudoTerminal line;
         std::unique_ptr<QProcess> get = startCtl({line.slavePath()}, {"get"});
         QCOMPARE(line.read(4, 5000), QByteArray("\x02?\x03\r"));
-        QVERIFY(line.write("\x02KV3318 1.0.10.1\x03\r"));
-        QCOMPARE(line.read(8), QByteArray("\x02"
-                                          "0data\x03\r"));
+        QVERIFY(line.write(frame("KV3318 1.0.10.1")));
+        QCOMPARE(line.read(8), frame("0data"));
         line.closeMaster();
         const Outcome lostInGet = finish(*get);
         QVERIFY2(lostInGet.status == 2, qPrintable(lostInGet.err));
@@ -175,8 +175,7 @@ private Q_SLOTS:
         auto unit = std::make_unique<VirtualUnitProcess>(QStringList{"--settings", waveRecord});
         std::unique_ptr<QProcess> wave = startCtl({unit->portPath()}, {"wave"});
         QVERIFY(unit->waitForLine("adjust 30;0", 5000));
-        unit->process().kill();
-        unit.reset();
+        unit.reset(); // its end of the line closes with it
         QCOMPARE(finish(*wave).status, 2);
     }
 
