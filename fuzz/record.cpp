@@ -5,10 +5,7 @@
 // records separated by line feeds, taken as Latin-1 like everything the
 // tool reads.
 
-#include "fuzzcheck.h"
-#include "mainwindow.h"
-
-#include <QApplication>
+#include "offscreenwindow.h"
 
 namespace
 {
@@ -51,15 +48,7 @@ void checkForm()
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(ignoreMessages);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("KV3318_PORTS", "");
-    // Qt's own argument list, so it cannot take any of the fuzzer's flags.
-    static int argc = 1;
-    static char name[] = "fuzz_record";
-    static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    window = new MainWindow;
+    window = startOffscreenWindow();
     useExtendedRecord(false);
     return 0;
 }

@@ -44,7 +44,10 @@ installed() {
     || fail "kv3318-config --version does not print $version"
 [ "$(installed kv3318-virtual-unit --version)" = "kv3318-virtual-unit $version" ] \
     || fail "kv3318-virtual-unit --version does not print $version"
+[ "$(installed kv3318ctl --version)" = "kv3318ctl $version" ] \
+    || fail "kv3318ctl --version does not print $version"
 installed kv3318-config --help | grep -q -- '--port <port>' || fail "kv3318-config --help"
+installed kv3318ctl --help | grep -q -- 'Exit status' || fail "kv3318ctl --help"
 installed kv3318-virtual-unit --help | grep -q -- '--firmware' || fail "kv3318-virtual-unit --help"
 
 # A mistake ends with one line and status 1; trying to open a window here, with no display,

@@ -1,6 +1,6 @@
 #include "mainwindow.h"
 
-#include <QRegularExpression>
+#include "settingsrecord.h"
 
 #include <climits>
 
@@ -37,15 +37,7 @@ int unsignedField(const QString &field)
 
 unsigned int MainWindow::generateVersion(QString text)
 {
-    static const QRegularExpression letters(QStringLiteral("[a-zA-Z]"));
-    const QStringList parts = text.remove(letters).split(QLatin1Char('.'), Qt::SkipEmptyParts);
-    if (parts.size() != 4)
-        return 0;
-    // A part above 255 is not an error: it carries into the next higher one.
-    unsigned int version = 0;
-    for (const QString &part : parts)
-        version = version * 256 + part.toUInt();
-    return version;
+    return SettingsRecord::packedVersion(text);
 }
 
 QString MainWindow::createDataString()

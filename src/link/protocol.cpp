@@ -2,6 +2,7 @@
 
 #include "candidatewatch.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QSerialPort>
@@ -249,6 +250,16 @@ void Protocol::writeDataNoPro(const QString &payload) const
     // the debug output Qt's complaint about it.
     if (serialPort->isOpen())
         serialPort->write(payload.toLatin1());
+}
+
+bool Protocol::flush(int msecs)
+{
+    const QDeadlineTimer deadline(msecs);
+    while (serialPort->isOpen() && serialPort->bytesToWrite() > 0) {
+        if (!serialPort->waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    return serialPort->isOpen();
 }
 
 void Protocol::onReadyRead()

@@ -41,6 +41,9 @@ public:
     void close();
     void writeData(const QString &payload) const;
     void writeDataNoPro(const QString &payload) const;
+    // Waits until everything written has left for the line, as a program
+    // must before it exits; false when it could not within `msecs`.
+    bool flush(int msecs);
     void analyseData(QString body);
 
     // The reading path without the port: advances the reception state by

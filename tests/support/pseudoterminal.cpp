@@ -26,6 +26,10 @@ PseudoTerminal::PseudoTerminal()
     // while the program under test closes and reopens its end.
     slaveKeepFd = slave;
     fcntl(masterFd, F_SETFL, fcntl(masterFd, F_GETFL) | O_NONBLOCK);
+    // A program the test starts must not inherit the far end, or closing it
+    // here would not hang up the line.
+    fcntl(masterFd, F_SETFD, FD_CLOEXEC);
+    fcntl(slaveKeepFd, F_SETFD, FD_CLOEXEC);
     slaveName = QString::fromLocal8Bit(name);
 }
 

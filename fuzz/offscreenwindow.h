@@ -1,0 +1,21 @@
+#pragma once
+
+#include "fuzzcheck.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+
+// The real window for a fuzz target: offscreen, silent, with no candidate
+// port to probe, and with Qt's own argument list so that Qt cannot take any
+// of the fuzzer's flags.
+inline MainWindow *startOffscreenWindow()
+{
+    qInstallMessageHandler(ignoreMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("KV3318_PORTS", "");
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return new MainWindow;
+}

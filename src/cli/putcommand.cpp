@@ -1,0 +1,69 @@
+#include "commandline.h"
+#include "commands.h"
+#include "protocol.h"
+#include "recordcheck.h"
+#include "report.h"
+#include "settingsfile.h"
+#include "settingsrecord.h"
+#include "unitconnection.h"
+
+#include <QFile>
+
+namespace
+{
+std::optional<QString> readRecord(const QString &name, QString *error)
+{
+    if (name != QLatin1String("-"))
+        return SettingsFile::read(name, error);
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read standard input");
+        return std::nullopt;
+    }
+    const std::optional<QString> record = SettingsFile::read(input, error);
+    if (!record)
+        *error = QStringLiteral("standard input: ") + *error;
+    return record;
+}
+} // namespace
+
+int putSettings(const CommandLine &commandLine)
+{
+    const QString fileName = commandLine.arguments().constFirst();
+    QString error;
+    const std::optional<QString> record = readRecord(fileName, &error);
+    if (!record)
+        return fail(NotValid, error);
+    // Whatever the unit takes, a record is 20 or 22 numbers; that much is
+    // checked before any port is opened.
+    if (SettingsRecord::problem(*record, SettingsRecord::Basic) &&
+        SettingsRecord::problem(*record, SettingsRecord::Extended)) {
+        const qsizetype fields = record->split(u';', Qt::SkipEmptyParts).size();
+        const auto closest =
+            fields >= SettingsRecord::Extended ? SettingsRecord::Extended : SettingsRecord::Basic;
+        return fail(NotValid,
+                    fileName + QLatin1String(": ") + *SettingsRecord::problem(*record, closest));
+    }
+
+    UnitConnection connection;
+    if (!connection.open(commandLine.candidates()))
+        return connection.status();
+    const SettingsRecord::Length length = SettingsRecord::lengthFor(connection.unit().firmware);
+    if (const std::optional<QString> problem = SettingsRecord::problem(*record, length))
+        return fail(NotValid, QStringLiteral("%1: %2 (%3 on %4)")
+                                  .arg(fileName, *problem, connection.unit().firmware,
+                                       connection.unit().port));
+
+    // Restored as the window restores a file, so the unit gets exactly what
+    // the window would send.
+    Settings settings;
+    SettingsRecord::read(settings, *record, length);
+    const QString sent = SettingsRecord::write(settings, length);
+    if (!commandLine.isDryRun()) {
+        connection.link().writeData(sent);
+        if (!connection.flush())
+            return connection.status();
+    }
+    printLine(sent);
+    return Done;
+}
