@@ -1,7 +1,8 @@
 #include "mainwindow.h"
 
+#include "settingsfile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -9,10 +10,6 @@
 
 namespace
 {
-// A record is under a hundred bytes. A file that holds this much before its
-// first NUL is no record, and is not read any further.
-constexpr qint64 maxRecordFileSize = 4096;
-
 // Unbuffered, a write that stops short is tried again for the rest, so
 // that a full disk fails with its own reason in errorString(): a single
 // write that stops short sets none.
@@ -106,28 +103,23 @@ void MainWindow::warnAboutFile(const QString &title, const QString &fileName, co
 
 std::optional<QString> MainWindow::recordInFile(const QString &fileName, QString *failure)
 {
-    const auto fail = [failure](const QString &reason) -> std::optional<QString> {
-        if (failure)
-            *failure = reason;
-        return std::nullopt;
-    };
-    // Only regular files: opening a FIFO would block the window until some
-    // other program wrote to it.
-    const QFileInfo info(fileName);
-    if (!info.exists())
-        return fail(tr("The file does not exist."));
-    if (!info.isFile())
-        return fail(tr("The file is not a regular file."));
-    QFile file(fileName);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(maxRecordFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(tr("The file cannot be read: %1").arg(file.errorString()));
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
-    else if (bytes.size() > maxRecordFileSize)
-        return fail(tr("The file is too large to be a settings record."));
-    return QString::fromLatin1(bytes);
+    SettingsFile::Failure why;
+    const std::optional<QString> record = SettingsFile::read(fileName, &why);
+    if (record || !failure)
+        return record;
+    switch (why.kind) {
+    case SettingsFile::Failure::Missing:
+        *failure = tr("The file does not exist.");
+        break;
+    case SettingsFile::Failure::NotRegularFile:
+        *failure = tr("The file is not a regular file.");
+        break;
+    case SettingsFile::Failure::Unreadable:
+        *failure = tr("The file cannot be read: %1").arg(why.reason);
+        break;
+    case SettingsFile::Failure::TooLarge:
+        *failure = tr("The file is too large to be a settings record.");
+        break;
+    }
+    return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "settingsrecord.h"
+
 #include <QDebug>
 #include <QLabel>
 #include <QTimer>
@@ -19,7 +21,7 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
     sendButton->setEnabled(true);
     receiveButton->setEnabled(true);
     unitVersion = generateVersion(list.value(1));
-    if (unitVersion <= generateVersion(QStringLiteral("1.0.10.1")))
+    if (recordLength() == SettingsRecord::Basic)
         qDebug("version<=1.0.10.1");
     else
         qDebug("version>1.0.10.1");

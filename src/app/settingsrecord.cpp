@@ -2,36 +2,14 @@
 
 #include "settingsrecord.h"
 
-#include <climits>
+using SettingsRecord::hundredths;
+using SettingsRecord::unsignedField;
 
 namespace
 {
-constexpr qsizetype basicFieldCount = 20;
-constexpr qsizetype extendedFieldCount = 22;
-
-// Firmware newer than this speaks the extended record.
-bool isExtendedRecord(unsigned int unitVersion)
-{
-    return unitVersion > MainWindow::generateVersion(QStringLiteral("1.0.10.1"));
-}
-
-// The form shows these times in seconds with two decimals; the record holds
-// whole hundredths.
-QString hundredths(double seconds)
-{
-    return QString::number(seconds * 100, 'g', 6);
-}
-
 QString flag(const QAbstractButton *box)
 {
     return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-// Above INT_MAX the cast to the spin boxes' int would wrap to a negative
-// value and land on the minimum; held at INT_MAX it lands on the maximum.
-int unsignedField(const QString &field)
-{
-    return int(qMin(field.toUInt(), uint(INT_MAX)));
 }
 } // namespace
 
@@ -65,14 +43,14 @@ QString MainWindow::createDataString()
         flag(inverseCheckBox),
     };
     QString record = fields.join(QLatin1Char(';'));
-    if (isExtendedRecord(unitVersion))
+    if (recordLength() == SettingsRecord::Extended)
         record += QLatin1String(";111;111");
     return record;
 }
 
 qsizetype MainWindow::recordLength() const
 {
-    return isExtendedRecord(unitVersion) ? extendedFieldCount : basicFieldCount;
+    return SettingsRecord::lengthFor(unitVersion);
 }
 
 qsizetype MainWindow::fieldCount(const QString &text)
@@ -82,14 +60,14 @@ qsizetype MainWindow::fieldCount(const QString &text)
 
 bool MainWindow::isRecordLength(qsizetype fields)
 {
-    return fields == basicFieldCount || fields == extendedFieldCount;
+    return fields == SettingsRecord::Basic || fields == SettingsRecord::Extended;
 }
 
 void MainWindow::readDataString(const QString &text)
 {
-    if (fieldCount(text) != recordLength())
-        return;
     const QStringList field = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (field.size() != recordLength())
+        return;
 
     // Every setter below runs the coupling rules before the next one, so the
     // order matters: the page before the times it couples, the larger unit

@@ -11,18 +11,40 @@
 
 namespace
 {
+QString describe(const SettingsFile::Failure &failure)
+{
+    switch (failure.kind) {
+    case SettingsFile::Failure::Missing:
+        return QStringLiteral("no such file");
+    case SettingsFile::Failure::NotRegularFile:
+        return QStringLiteral("not a regular file");
+    case SettingsFile::Failure::Unreadable:
+        return failure.reason;
+    case SettingsFile::Failure::TooLarge:
+        break;
+    }
+    return QStringLiteral("more than %1 bytes, too long for a settings record")
+        .arg(SettingsFile::maxSize);
+}
+
 std::optional<QString> readRecord(const QString &name, QString *error)
 {
-    if (name != QLatin1String("-"))
-        return SettingsFile::read(name, error);
+    SettingsFile::Failure failure;
+    std::optional<QString> record;
+    if (name != QLatin1String("-")) {
+        record = SettingsFile::read(name, &failure);
+        if (!record)
+            *error = name + QLatin1String(": ") + describe(failure);
+        return record;
+    }
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read standard input");
         return std::nullopt;
     }
-    const std::optional<QString> record = SettingsFile::read(input, error);
+    record = SettingsFile::read(input, &failure);
     if (!record)
-        *error = QStringLiteral("standard input: ") + *error;
+        *error = QStringLiteral("standard input: ") + describe(failure);
     return record;
 }
 } // namespace

@@ -6,13 +6,24 @@
 
 class QIODevice;
 
-// Reading a settings file as restoring one in the window does: the text up to
-// the first NUL byte, as Latin-1, from a regular file that holds no more than
-// a record could.
+// Reading a settings file: the text up to the first NUL byte, as Latin-1,
+// from a regular file that holds no more than a record could.
 namespace SettingsFile
 {
-// On failure, nothing, and `error` says why.
-std::optional<QString> read(const QString &fileName, QString *error);
+// A record is under a hundred bytes. A file that holds this much before its
+// first NUL is no record, and is not read any further.
+constexpr qint64 maxSize = 4096;
+
+// Why a file gave no record; each program words it for its own users.
+struct Failure {
+    enum Kind { Missing, NotRegularFile, Unreadable, TooLarge };
+    Kind kind = Missing;
+    // For an unreadable file, the system's reason.
+    QString reason;
+};
+
+// On failure, nothing, and `failure` says why.
+std::optional<QString> read(const QString &fileName, Failure *failure);
 // The same from an open stream, such as standard input.
-std::optional<QString> read(QIODevice &device, QString *error);
+std::optional<QString> read(QIODevice &device, Failure *failure);
 } // namespace SettingsFile

@@ -9,21 +9,9 @@
 
 namespace
 {
-QString hundredths(double seconds)
-{
-    return QString::number(seconds * 100, 'g', 6);
-}
-
 QString flag(bool on)
 {
     return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-// Above INT_MAX an unsigned field is held at INT_MAX, which every range
-// then limits to its maximum.
-int unsignedField(const QString &field)
-{
-    return int(qMin(field.toUInt(), uint(INT_MAX)));
 }
 } // namespace
 
@@ -42,8 +30,23 @@ unsigned int SettingsRecord::packedVersion(QString text)
 
 SettingsRecord::Length SettingsRecord::lengthFor(const QString &firmware)
 {
-    static const unsigned int lastBasic = packedVersion(QStringLiteral("1.0.10.1"));
-    return packedVersion(firmware) > lastBasic ? Extended : Basic;
+    return lengthFor(packedVersion(firmware));
+}
+
+SettingsRecord::Length SettingsRecord::lengthFor(unsigned int packedVersion)
+{
+    static const unsigned int lastBasic = SettingsRecord::packedVersion(QStringLiteral("1.0.10.1"));
+    return packedVersion > lastBasic ? Extended : Basic;
+}
+
+QString SettingsRecord::hundredths(double seconds)
+{
+    return QString::number(seconds * 100, 'g', 6);
+}
+
+int SettingsRecord::unsignedField(const QString &field)
+{
+    return int(qMin(field.toUInt(), uint(INT_MAX)));
 }
 
 QString SettingsRecord::write(const Settings &s, Length length)
