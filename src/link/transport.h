@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QIODevice;
+
+// Why a candidate could not be opened, in words for the user.
+struct OpenFailure {
+    enum Kind {
+        Missing,          // no such device, or a link that leads nowhere
+        PermissionDenied, // the user may not open it
+        InUse,            // another program holds it
+        NotSerial,        // a folder, a regular file, a device that is no serial line
+        Unreachable,      // a network port that cannot be connected to
+        Refused,          // a server that refused the line's settings
+        Other,            // the system's own text
+    };
+    Kind kind = Other;
+    // Lower case, no full stop: "permission denied", "connection refused".
+    QString text;
+};
+
+// How a link reaches one unit: a serial port, or a network connection that
+// stands in for one. Opening may take a while (a connect, a negotiation), so
+// its outcome comes as a signal, and never before open() has returned.
+class Transport : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // A serial port for a path or a system port name; a network connection
+    // for rfc2217://HOST:PORT and socket://HOST:PORT.
+    static Transport *create(const QString &candidate, QObject *parent = nullptr);
+    // Whether the candidate names a network port rather than a serial one.
+    static bool isNetwork(const QString &candidate);
+
+    // The candidate as the user named it: a port path or a URL.
+    virtual QString name() const = 0;
+    // Starts opening; ends in opened() or openFailed().
+    virtual void open() = 0;
+    // Closes at once; no signal follows.
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // The unit's bytes, both ways, once opened; its readyRead() tells of new ones.
+    virtual QIODevice *device() = 0;
+
+Q_SIGNALS:
+    void opened();
+    void openFailed(const OpenFailure &failure);
+    // The far end went away while open (a hang-up, a pulled adapter, a
+    // connection closed or reset); the transport is closed when this comes.
+    void lost(const QString &reason);
+};
