@@ -438,6 +438,6 @@ int main(int argc, char **argv)
             .arg(usedKb - halfKb),
         "no growth");
     std::printf("\nDebug output off in the reception figures through the logging rule "
-                "\"default.debug=false\" (as QT_LOGGING_RULES would set it).\n");
+                "\"kv3318.link.debug=false\" (as QT_LOGGING_RULES would set it).\n");
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "candidates.h"
 #include "fuzzcheck.h"
 #include "mainwindow.h"
 
@@ -12,10 +13,9 @@ inline MainWindow *startOffscreenWindow()
 {
     qInstallMessageHandler(ignoreMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("KV3318_PORTS", "");
     static int argc = 1;
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
     static QApplication app(argc, argv);
-    return new MainWindow;
+    return new MainWindow(Candidates::named({}));
 }

@@ -1,3 +1,4 @@
+#include "candidates.h"
 #include "mainwindow.h"
 #include "records.h"
 
@@ -91,7 +92,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         if (!answer.isEmpty())
             writeFile(path("settings.txt"), "old");
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         answerDialogs(&window, {path(chosen), answer});
         // A file size limit makes the write fail part-way, as a full disk does.
         rlimit saved{};
@@ -133,7 +134,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, form);
         writeFile(path("settings.txt"), bytes);
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         window.readDataString(exampleRecord);
         answerDialogs(&window, {path("settings.txt")});
         window.restoreButton->click();
@@ -143,7 +144,7 @@ private Q_SLOTS:
     void restoreFromFifoDoesNotBlock()
     {
         QVERIFY(mkfifo(QFile::encodeName(path("pipe.txt")).constData(), 0600) == 0);
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         answerDialogs(&window, {path("pipe.txt")});
         window.restoreButton->click();
         QCOMPARE(window.createDataString().toLatin1(), startRecord);

@@ -179,24 +179,45 @@ private Q_SLOTS:
         QCOMPARE(finish(*wave).status, 2);
     }
 
+    // However a run is ended from outside, the unit gets its stop byte, and
+    // a signal's status tells how it ended.
     void interruptedWaveSendsStop_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("Ctrl+C") << SIGINT;
-        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::addColumn<int>("status");
+        QTest::newRow("Ctrl+C") << SIGINT << 130;
+        QTest::newRow("SIGTERM") << SIGTERM << 143;
+        QTest::newRow("closed terminal") << SIGHUP << 129;
     }
 
     void interruptedWaveSendsStop()
     {
         QFETCH(int, signal);
+        QFETCH(int, status);
         VirtualUnitProcess unit({"--settings", waveRecord});
         std::unique_ptr<QProcess> wave = startCtl({unit.portPath()}, {"wave"});
         QVERIFY(unit.waitForLine("adjust 30;0", 5000));
         ::kill(pid_t(wave->processId()), signal);
         QVERIFY(unit.waitForLine("stop"));
         const Outcome outcome = finish(*wave);
-        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.status, status);
         QCOMPARE(outcome.out, "0.30");
+    }
+
+    // `wave | head -n1`: the reader goes, the next step cannot be written,
+    // and the run ends with its stop byte rather than with the program.
+    void waveIntoAClosedPipeSendsStop()
+    {
+        VirtualUnitProcess unit({"--settings", waveRecord});
+        QProcess shell;
+        shell.start("bash", {"-c", "\"$0\" --port \"$1\" wave | head -n 1; exit ${PIPESTATUS[0]}",
+                             KV3318_CTL, unit.portPath()});
+        QVERIFY(unit.waitForLine("stop", 8000));
+        const Outcome outcome = finish(shell);
+        QCOMPARE(outcome.out, "0.30");
+        QVERIFY2(outcome.status != 0 && outcome.err.count('\n') == 0, qPrintable(outcome.err));
+        QCOMPARE(unit.lines(),
+                 QStringList({"probe", "request", "adjust 30;0", "adjust 31;0", "stop"}));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "candidates.h"
 #include "clickablelabel.h"
 #include "detectedwindow.h"
 #include "mainwindow.h"
@@ -43,7 +44,7 @@ private Q_SLOTS:
 
 void MainWindowTest::startStateAndModePages()
 {
-    MainWindow window;
+    MainWindow window(Candidates::named({}));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(statusLabel(window)->text(), QString("no interface detected"));
@@ -109,7 +110,7 @@ void MainWindowTest::clickableLabelCountsReleasesInside()
 
 void MainWindowTest::powerSnapsAwayFromOneToTwentyNine()
 {
-    MainWindow window;
+    MainWindow window(Candidates::named({}));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QList<QSpinBox *> boxes =
@@ -136,7 +137,7 @@ void MainWindowTest::powerSnapsAwayFromOneToTwentyNine()
 
 void MainWindowTest::timesNeverZeroAndPulseFitsSequence()
 {
-    MainWindow window;
+    MainWindow window(Candidates::named({}));
     // Whichever part is set to zero last, the smaller unit is raised.
     for (const auto &[larger, smaller] :
          {std::pair(window.intervalHSpinBox, window.intervalMSpinBox),
@@ -168,7 +169,7 @@ void MainWindowTest::timesNeverZeroAndPulseFitsSequence()
 
 void MainWindowTest::waveControllerDrivesSocketsThreeAndFour()
 {
-    MainWindow window;
+    MainWindow window(Candidates::named({}));
     const QList<QSpinBox *> driven{window.power13SpinBox, window.power14SpinBox,
                                    window.power23SpinBox, window.power24SpinBox};
     window.power14SpinBox->setValue(30);
@@ -220,9 +221,7 @@ void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()
 void MainWindowTest::silentCandidatesLeaveTransferLocked()
 {
     PseudoTerminal silent;
-    qputenv("KV3318_PORTS", silent.slavePath().toLocal8Bit());
-    MainWindow window;
-    qputenv("KV3318_PORTS", "");
+    MainWindow window(Candidates::named({silent.slavePath()}));
     // The window writes its status afresh when the detection ends.
     statusLabel(window)->clear();
     window.wavectrlCheckBox->setChecked(true);

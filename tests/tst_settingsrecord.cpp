@@ -1,3 +1,4 @@
+#include "candidates.h"
 #include "mainwindow.h"
 #include "records.h"
 
@@ -19,7 +20,7 @@ class SettingsRecordTest : public QObject
 private Q_SLOTS:
     void writing()
     {
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         QCOMPARE(window.createDataString(), QString(startRecord));
 
         window.stackedWidget->setCurrentIndex(1);
@@ -57,7 +58,7 @@ private Q_SLOTS:
         QCOMPARE(MainWindow::generateVersion(firmware), packed);
         const bool extended = packed > 0x01000A01u;
         const QString tail = ";111;111";
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         detect(window, "ttyUSB7", firmware);
         QCOMPARE(window.createDataString(), startRecord + (extended ? tail : ""));
         window.readDataString(exampleRecord + (extended ? "" : tail));
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(QString, text);
         QFETCH(QString, after);
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         window.readDataString(before);
         window.readDataString(text);
         QCOMPARE(window.createDataString(), after);

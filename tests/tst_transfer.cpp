@@ -1,3 +1,4 @@
+#include "candidates.h"
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
@@ -22,8 +23,7 @@ private Q_SLOTS:
     void settingsComeBackFromTheVirtualUnit()
     {
         VirtualUnitProcess unit; // firmware above 1.0.10.1: extended records
-        qputenv("KV3318_PORTS", unit.portPath().toLocal8Bit());
-        MainWindow window;
+        MainWindow window(Candidates::named({unit.portPath()}));
         QTRY_VERIFY(window.sendButton->isEnabled());
 
         const QString record = exampleRecord + ";111;111";

@@ -1,10 +1,14 @@
+#include "candidates.h"
 #include "clickablelabel.h"
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "protocol.h"
 #include "pseudoterminal.h"
+#include "records.h"
+#include "unitlink.h"
 #include "virtualunitprocess.h"
 
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -42,8 +46,6 @@ class UnitPresenceTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { qputenv("KV3318_PORTS", ""); }
-
     void hangUpEndsRunAndLocksWhatNeedsAUnit()
     {
         PseudoTerminal far;
@@ -82,8 +84,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString port = dir.filePath("unit");
-        qputenv("KV3318_PORTS", port.toLocal8Bit());
-        MainWindow window;
+        MainWindow window(Candidates::named({port}));
         QTRY_VERIFY_WITH_TIMEOUT(searchButton(window)->isEnabled(), 3000);
 
         for (const QString firmware : {"1.0.10.1", "1.0.10.2"}) {
@@ -101,12 +102,18 @@ private Q_SLOTS:
 
     void silentPortProbedOnceUntilSearchedAgain()
     {
-        VirtualUnitProcess silent({"--silent"});
-        qputenv("KV3318_PORTS", silent.portPath().toLocal8Bit());
-        MainWindow window;
+        QTemporaryDir dir;
+        VirtualUnitProcess silent({"--silent", "--link", dir.filePath("silent")});
+        MainWindow window(Candidates::named({dir.filePath("silent")}));
         QVERIFY(!searchButton(window)->isEnabled());
         QVERIFY(silent.waitForLine("probe"));
-        QTest::qWait(5000);
+        // Whatever else changes beside it, the port that stayed is not
+        // probed again.
+        QTRY_VERIFY(searchButton(window)->isEnabled());
+        for (int i = 0; i < 3; ++i) {
+            QFile(dir.filePath(QString::number(i))).open(QIODevice::WriteOnly);
+            QTest::qWait(300);
+        }
         QCOMPARE(silent.lines(), QStringList{"probe"});
 
         QVERIFY(searchButton(window)->isEnabled());
@@ -117,16 +124,60 @@ private Q_SLOTS:
         QVERIFY(!window.sendButton->isEnabled());
     }
 
+    // Ports that appear are probed for as long as no unit is found: a name
+    // that now leads to another device counts as new, and so does whatever
+    // is at a lost unit's name.
+    void watchProbesWhatAppearsAndWhatChanged()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath("first"), second = dir.filePath("second");
+        Protocol link(Candidates::named({first, second}));
+        QSignalSpy detected(&link, &Protocol::interfaceDetected);
+        QSignalSpy probing(&link, &Protocol::probingChanged);
+        // Neither exists yet: both fail at once.
+        link.checkInterface();
+        QTRY_COMPARE(probing.count(), 2);
+        probing.clear();
+
+        // A silent port appears, is probed once, and the watch goes on.
+        VirtualUnitProcess silent({"--silent", "--link", first});
+        QVERIFY(silent.waitForLine("probe", 2000));
+        QTRY_COMPARE(probing.count(), 2);
+        // The same name now leads to a unit.
+        VirtualUnitProcess unit;
+        QFile::remove(first);
+        QVERIFY(QFile::link(unit.portPath(), first));
+        QVERIFY(detected.wait(2500));
+        QCOMPARE(detected.last().at(0).toStringList(), QStringList({first, "1.0.10.2"}));
+        QCOMPARE(silent.lines(), QStringList{"probe"});
+    }
+
+    void lostUnitsNameIsProbedAgain()
+    {
+        PseudoTerminal far;
+        Protocol link(Candidates::named({far.slavePath()}));
+        QSignalSpy detected(&link, &Protocol::interfaceDetected);
+        QSignalSpy lost(&link, &Protocol::interfaceLost);
+        link.checkInterface();
+        QCOMPARE(far.read(4), QByteArray(Protocol::request));
+        QVERIFY(far.write(frame("KV3318 1.0.10.2")));
+        QVERIFY(detected.wait());
+        // A hang-up that leaves the device node as it was: the name is
+        // probed again all the same, without any change to tell of it.
+        QVERIFY(far.hangUp());
+        QVERIFY(lost.wait(2000));
+        QCOMPARE(far.read(4), QByteArray(Protocol::request));
+    }
+
     void eventLoopRunsWhileACandidateSettles()
     {
         PseudoTerminal far;
-        Protocol link;
-        link.setCandidates({far.slavePath()});
+        UnitLink link(far.slavePath());
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
         ticker.start(0);
-        link.checkInterface();
+        link.probe();
         QCOMPARE(far.read(4), QByteArray(Protocol::request));
         QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
     }

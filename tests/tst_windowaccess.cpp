@@ -1,3 +1,4 @@
+#include "candidates.h"
 #include "clickablelabel.h"
 #include "detectedwindow.h"
 #include "mainwindow.h"
@@ -90,7 +91,7 @@ private Q_SLOTS:
         QFile old(folder.filePath("settings.txt"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
         old.close();
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         Dialogs dialogs(&window, {old.fileName()});
         // A file size limit stops a write part-way, as a full device does.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -120,7 +121,7 @@ private Q_SLOTS:
         QFile file(folder.filePath("settings.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(example + ";111;111") > 0);
         file.close();
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         window.readDataString(example);
         Dialogs dialogs(&window, {file.fileName()});
         window.restoreButton->click();
@@ -134,7 +135,7 @@ private Q_SLOTS:
     // shortcuts, open the file dialogs, which say nothing when cancelled.
     void keysAloneReachTheModesAndTheFiles()
     {
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         Dialogs dialogs(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -163,7 +164,7 @@ private Q_SLOTS:
 
     void screenReadersSeeTheModeButtons()
     {
-        MainWindow window;
+        MainWindow window(Candidates::named({}));
         const QList<ClickableLabel *> buttons = window.modeBox->findChildren<ClickableLabel *>();
         const auto announced = [&buttons] {
             QStringList said;

@@ -2,6 +2,7 @@
 // its unit, and saves what it shows as a PNG image: the screenshot that the
 // package's metadata shows.
 
+#include "candidates.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -54,9 +55,8 @@ int main(int argc, char *argv[])
         err << "the virtual unit did not start: " << unit.errorString() << '\n';
         return 1;
     }
-    qputenv("KV3318_PORTS", unit.readLine().trimmed());
-
-    MainWindow window;
+    const QString port = QString::fromLocal8Bit(unit.readLine().trimmed());
+    MainWindow window(Candidates::named({port}));
     window.show();
     if (!runUntil([&window] { return window.sendButton->isEnabled(); }, 5000)) {
         err << "the window did not detect the virtual unit\n";

@@ -1,7 +1,6 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 
 namespace
@@ -34,7 +33,8 @@ const char *const qtSwitches[] = {"reverse", "widgetcount", "testability", "nogr
 namespace CommandLine
 {
 
-std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextStream &err)
+std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                          Candidates *candidates)
 {
     const QString program = QFileInfo(arguments.value(0)).fileName();
     QCommandLineParser parser;
@@ -82,9 +82,8 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
         out << program << ' ' << KV3318_VERSION << Qt::endl;
         return 0;
     }
-    if (parser.isSet(portOption))
-        qputenv("KV3318_PORTS",
-                parser.values(portOption).join(QDir::listSeparator()).toLocal8Bit());
+    *candidates = parser.isSet(portOption) ? Candidates::named(parser.values(portOption))
+                                           : Candidates::fromEnvironment();
     return std::nullopt;
 }
 

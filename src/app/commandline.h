@@ -1,5 +1,7 @@
 #pragma once
 
+#include "candidates.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -11,8 +13,10 @@ namespace CommandLine
 {
 
 // Reads the program's arguments (the program's path first). When the window is to start,
-// names the candidates given by --port in KV3318_PORTS and returns nothing; otherwise
-// writes the help, the version or a one-line error and returns the exit status.
-std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// puts the ports to probe into `candidates` (those given by --port, else KV3318_PORTS or
+// the system's) and returns nothing; otherwise writes the help, the version or a one-line
+// error and returns the exit status.
+std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                          Candidates *candidates);
 
 } // namespace CommandLine

@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 
 #include "settingsrecord.h"
+#include "waverun.h"
 
 #include <QDebug>
 #include <QLabel>
-#include <QTimer>
 
 void MainWindow::onInterfaceDetect(const QStringList &list)
 {
@@ -30,8 +30,7 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
 void MainWindow::onInterfaceLost(const QString &)
 {
     // The run cannot go on and its stop byte has nowhere to go.
-    if (adjustTimer->isActive())
-        endRun();
+    waveRun->abandon();
     // An answer asked of the lost unit must not be taken from the next one.
     receiveRequested = false;
     showNoUnit();

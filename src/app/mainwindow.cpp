@@ -8,10 +8,9 @@
 #include <QLayout>
 #include <QPixmap>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
 
-MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
+MainWindow::MainWindow(const Candidates &candidates) : QMainWindow(nullptr, Qt::WindowFlags())
 {
     // The images live in this library, which the linker would otherwise be
     // free to leave out of a program that never names them.
@@ -19,7 +18,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
 
     // The first candidate opens before the form is built, so that its
     // half-second pause passes while the window is built and shown.
-    protocol = new Protocol();
+    protocol = new Protocol(candidates, this);
     protocol->checkInterface();
 
     setupUi(this);
@@ -44,12 +43,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr, Qt::WindowFlags())
     connect(protocol, &Protocol::receiveComplete, this, &MainWindow::onReceiveComplete);
     connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
     connect(protocol, &Protocol::probingChanged, this, &MainWindow::allowSearchAgain);
-}
-
-MainWindow::~MainWindow()
-{
-    delete protocol;
-    delete adjustTimer;
 }
 
 void MainWindow::createStatusBar()

@@ -6,12 +6,13 @@
 
 #include <optional>
 
+class Candidates;
 class ClickableLabel;
 class Protocol;
 class QLabel;
-class QTimer;
 class QToolButton;
 class RunProgress;
+class WaveRun;
 
 // The one window: the settings form, its coupling rules, the transfer of
 // settings to and from the unit and to and from files, and the live wave
@@ -21,8 +22,8 @@ class MainWindow : public QMainWindow, public Ui::MainWindow
     Q_OBJECT
 
 public:
-    MainWindow();
-    ~MainWindow() override;
+    // Probes `candidates` for the unit from the start.
+    explicit MainWindow(const Candidates &candidates);
 
     // The settings record: the form as one line of text, and back.
     QString createDataString();
@@ -90,7 +91,6 @@ private:
     void loadSettings();
     // Why the file could not be written or read, said to the user.
     void warnAboutFile(const QString &title, const QString &fileName, const QString &reason);
-    void sendAdjust();
     void stopTimer();
     // Every way a run ends passes through here: the timer stops and the
     // controls the run locked are released.
@@ -100,7 +100,7 @@ private:
 
     bool receiveRequested = false;
     Protocol *protocol = nullptr;
-    QTimer *adjustTimer = nullptr;
+    WaveRun *waveRun = nullptr;
     unsigned int unitVersion = 0;
     QLabel *statusLabel = nullptr;
     ClickableLabel *pulseButton = nullptr;

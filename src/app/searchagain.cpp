@@ -1,19 +1,19 @@
 #include "mainwindow.h"
 #include "protocol.h"
+#include "waverun.h"
 
-#include <QTimer>
 #include <QToolButton>
 
 // Searching is offered while neither a search nor an adjustment run is
 // under way; a run needs its unit to stay where it is.
 void MainWindow::allowSearchAgain()
 {
-    searchButton->setEnabled(!protocol->isProbing() && !adjustTimer->isActive());
+    searchButton->setEnabled(!protocol->isProbing() && !waveRun->isRunning());
 }
 
 void MainWindow::searchAgain()
 {
-    if (protocol->isProbing() || adjustTimer->isActive())
+    if (protocol->isProbing() || waveRun->isRunning())
         return;
     // The search lets go of the unit found before.
     if (protocol->isDetected())

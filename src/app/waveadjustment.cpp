@@ -2,38 +2,28 @@
 #include "mainwindow.h"
 #include "protocol.h"
 #include "runprogress.h"
+#include "waverun.h"
 
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
-
-#include <chrono>
-
-namespace
-{
-
-// Ends a run on the unit's side; it travels alone, outside any frame.
-const QChar stopCharacter(0x04);
-
-// Each step of a run raises the wave time by this much.
-constexpr double waveStep = 0.01;
-constexpr std::chrono::milliseconds stepInterval(3000);
-
-} // namespace
 
 void MainWindow::initTimer()
 {
-    adjustTimer = new QTimer(nullptr);
-    adjustTimer->setInterval(stepInterval);
-    // The unit sees a step every 3 s, not merely about every 3 s as a
-    // coarse timer would allow.
-    adjustTimer->setTimerType(Qt::PreciseTimer);
-    connect(adjustTimer, &QTimer::timeout, this, &MainWindow::onTimeout);
+    waveRun = new WaveRun(this);
+    connect(waveRun, &WaveRun::sent, this, [this](double waveSeconds) {
+        waveSSpinBox->setValue(waveSeconds);
+        runProgress->sent(waveSeconds);
+    });
+    connect(waveRun, &WaveRun::ended, this, &MainWindow::endRun);
+    // What the form holds is what the next step sends and goes on from: a
+    // restored record's wave time and an inverse ticked during the run.
+    connect(waveSSpinBox, &QDoubleSpinBox::valueChanged, waveRun, &WaveRun::setWaveSeconds);
+    connect(inverseCheckBox, &QCheckBox::toggled, waveRun, &WaveRun::setInverse);
 }
 
 void MainWindow::createRunProgress()
 {
-    runProgress = new RunProgress(waveStep, stepInterval);
+    runProgress = new RunProgress(WaveRun::step, WaveRun::stepInterval);
     statusBar()->addWidget(runProgress);
     runProgress->hide();
 }
@@ -51,12 +41,9 @@ void MainWindow::on_startButton_clicked()
     startButton->setEnabled(false);
     searchButton->setEnabled(false);
 
-    sendAdjust();
     runProgress->begin(waveSSpinBox->value(), waveSSpinBox->maximum());
-    if (waveSSpinBox->maximum() > waveSSpinBox->value())
-        adjustTimer->start();
-    else
-        stopTimer();
+    waveRun->start(protocol->unit(), waveSSpinBox->value(), inverseCheckBox->isChecked(),
+                   waveSSpinBox->maximum());
 }
 
 void MainWindow::onTimeout()
@@ -68,30 +55,21 @@ void MainWindow::onTimeout()
         stopTimer();
         return;
     }
-    waveSSpinBox->setValue(waveSSpinBox->value() + waveStep);
-    sendAdjust();
-    runProgress->sent(waveSSpinBox->value());
-    if (waveSSpinBox->value() >= waveSSpinBox->maximum())
-        stopTimer();
-}
-
-void MainWindow::sendAdjust()
-{
-    const QString inverse = QString::number(inverseCheckBox->isChecked() ? 1 : 0);
-    const QString waveTime = QString::number(waveSSpinBox->value() * 100.0, 'g', 6);
-    // The message carries an STX of its own, inside the frame's.
-    protocol->writeData(QChar(0x02) + waveTime + ';' + inverse);
+    waveRun->advance();
 }
 
 void MainWindow::stopTimer()
 {
-    protocol->writeDataNoPro(QString(stopCharacter));
+    if (waveRun->isRunning())
+        return waveRun->stop();
+    // "stop" is offered whenever the wave controller is on and a unit is
+    // there, run or no run; the unit gets its stop byte all the same.
+    protocol->writeDataNoPro(QString::fromLatin1(UnitMessages::stopByte));
     endRun();
 }
 
 void MainWindow::endRun()
 {
-    adjustTimer->stop();
     runProgress->hide();
     stopButton->setEnabled(false);
     wavectrlCheckBox->setEnabled(true);

@@ -1,6 +1,5 @@
 #include "commandline.h"
 
-#include "protocol.h"
 #include "report.h"
 
 #include <QCoreApplication>
@@ -35,7 +34,9 @@ const char *const description =
     "  1  bad usage\n"
     "  2  no unit found, or the unit was lost during the command\n"
     "  3  the unit did not answer in time, or read back differently\n"
-    "  4  a file or value that is not valid";
+    "  4  a file or value that is not valid\n"
+    "  6  standard output could not be written\n"
+    "  128+N  ended by signal N (a wave run sends its stop byte first)";
 } // namespace
 
 CommandLine::CommandLine()
@@ -105,12 +106,8 @@ bool CommandLine::parse(const QStringList &programArguments)
     return true;
 }
 
-QStringList CommandLine::candidates() const
+Candidates CommandLine::candidates() const
 {
-    QStringList ports =
-        parser.isSet(portOption) ? parser.values(portOption) : Protocol::candidatePorts();
-    // The window never probes these either.
-    ports.removeIf([](const QString &name) { return name.contains(QLatin1String("LPT")); });
-    ports.removeDuplicates();
-    return ports;
+    return parser.isSet(portOption) ? Candidates::named(parser.values(portOption))
+                                    : Candidates::fromEnvironment();
 }

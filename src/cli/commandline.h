@@ -1,5 +1,7 @@
 #pragma once
 
+#include "candidates.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -21,8 +23,8 @@ public:
     bool hasWaveEnd() const { return parser.isSet(toOption); }
     QString waveEnd() const { return parser.value(toOption); }
     // The ports to probe: those named with --port, else KV3318_PORTS or the
-    // system's list; without the ones no unit can be on, each only once.
-    QStringList candidates() const;
+    // system's list.
+    Candidates candidates() const;
 
 private:
     QCommandLineParser parser;

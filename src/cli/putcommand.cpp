@@ -1,11 +1,11 @@
 #include "commandline.h"
 #include "commands.h"
-#include "protocol.h"
 #include "recordcheck.h"
 #include "report.h"
 #include "settingsfile.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
+#include "unitlink.h"
 
 #include <QFile>
 
@@ -70,11 +70,11 @@ int putSettings(const CommandLine &commandLine)
     UnitConnection connection;
     if (!connection.open(commandLine.candidates()))
         return connection.status();
-    const SettingsRecord::Length length = SettingsRecord::lengthFor(connection.unit().firmware);
+    const SettingsRecord::Length length = SettingsRecord::lengthFor(connection.firmware());
     if (const std::optional<QString> problem = SettingsRecord::problem(*record, length))
-        return fail(NotValid, QStringLiteral("%1: %2 (%3 on %4)")
-                                  .arg(fileName, *problem, connection.unit().firmware,
-                                       connection.unit().port));
+        return fail(NotValid,
+                    QStringLiteral("%1: %2 (%3 on %4)")
+                        .arg(fileName, *problem, connection.firmware(), connection.port()));
 
     // Restored as the window restores a file, so the unit gets exactly what
     // the window would send.
@@ -82,7 +82,7 @@ int putSettings(const CommandLine &commandLine)
     SettingsRecord::read(settings, *record, length);
     const QString sent = SettingsRecord::write(settings, length);
     if (!commandLine.isDryRun()) {
-        connection.link().writeData(sent);
+        connection.link().writeFrame(sent);
         if (!connection.flush())
             return connection.status();
     }

@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-void printLine(const QString &line)
+bool printLine(const QString &line)
 {
-    const QByteArray bytes = line.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    const QByteArray bytes = line.toLocal8Bit() + '\n';
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
+               size_t(bytes.size()) &&
+           std::fflush(stdout) == 0;
 }
 
 void note(const QString &message)

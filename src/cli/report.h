@@ -9,11 +9,12 @@ enum ExitStatus {
     NoUnit = 2,
     NoAnswer = 3,
     NotValid = 4,
+    OutputFailed = 6,
 };
 
 // One line on standard output, pushed out at once so that a pipe sees each
-// line when it happens.
-void printLine(const QString &line);
+// line when it happens; false when it could not be written.
+bool printLine(const QString &line);
 // One line on standard error.
 void note(const QString &message);
 // One line on standard error; gives the status to exit with.

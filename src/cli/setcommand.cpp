@@ -1,10 +1,10 @@
 #include "commandline.h"
 #include "commands.h"
 #include "namedsettings.h"
-#include "protocol.h"
 #include "report.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
+#include "unitlink.h"
 
 namespace
 {
@@ -60,7 +60,7 @@ int setSettings(const CommandLine &commandLine)
     }
 
     const QString sent = SettingsRecord::write(settings, connection.recordLength());
-    connection.link().writeData(sent);
+    connection.link().writeFrame(sent);
     if (!connection.flush())
         return connection.status();
     printLine(sent);
@@ -70,6 +70,6 @@ int setSettings(const CommandLine &commandLine)
     if (settingsFields(*readBack) != settingsFields(sent))
         return fail(
             NoAnswer,
-            QStringLiteral("the unit on %1 reads back %2").arg(connection.unit().port, *readBack));
+            QStringLiteral("the unit on %1 reads back %2").arg(connection.port(), *readBack));
     return Done;
 }

@@ -1,8 +1,10 @@
 #include "unitconnection.h"
 
-#include "protocol.h"
 #include "recordcheck.h"
 #include "report.h"
+#include "unitfinder.h"
+#include "unitlink.h"
+#include "unitmessages.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -24,17 +26,31 @@ bool UnitConnection::failWith(int status, const QString &message)
     return false;
 }
 
-bool UnitConnection::open(const QStringList &candidates)
+bool UnitConnection::open(const Candidates &candidates)
 {
-    if (candidates.isEmpty())
+    const QStringList ports = candidates.ports();
+    if (ports.isEmpty())
         return failWith(NoUnit, QStringLiteral("no candidate ports to probe"));
-    UnitSearch search(candidates);
-    const QList<FoundUnit> units = search.run();
-    if (units.isEmpty())
-        return failWith(NoUnit, QStringLiteral("no unit found on %1").arg(candidates.join(u' ')));
-    found = units.first();
-    protocol = search.takeLink(found.port);
-    connect(protocol.get(), &Protocol::interfaceLost, this, [this] {
+    finder = new UnitFinder(candidates, this);
+    QEventLoop loop;
+    SearchReport report;
+    connect(finder, &UnitFinder::unitFound, &loop, &QEventLoop::quit);
+    connect(finder, &UnitFinder::searchEnded, &loop, [&](const SearchReport &ended) {
+        report = ended;
+        loop.quit();
+    });
+    finder->search();
+    if (finder->isProbing())
+        loop.exec();
+    unit = finder->unit();
+    if (!unit) {
+        for (const SearchReport::Failure &failed : std::as_const(report.openFailures))
+            note(failed.port + QLatin1String(": ") + failed.failure.text);
+        return failWith(NoUnit, QStringLiteral("no unit found on %1").arg(ports.join(u' ')));
+    }
+    foundPort = unit->port();
+    foundFirmware = unit->firmware();
+    connect(finder, &UnitFinder::unitLost, this, [this] {
         lost = true;
         Q_EMIT lostUnit();
     });
@@ -46,35 +62,34 @@ std::optional<QString> UnitConnection::requestSettings()
     std::optional<QString> answer;
     QEventLoop loop;
     // The first message after the request is the answer, as in the window;
-    // only a late reply to a probe, left on the line from an earlier
-    // search, is passed over.
+    // only a late reply to a probe is passed over.
     const QMetaObject::Connection answered =
-        connect(protocol.get(), &Protocol::receiveComplete, &loop, [&](const QString &body) {
-            if (body.contains(QLatin1String(Protocol::control)))
+        connect(unit, &UnitLink::messageReceived, &loop, [&](const QString &body) {
+            if (UnitMessages::isProbeAnswer(body))
                 return;
             answer = body;
             loop.quit();
         });
     connect(this, &UnitConnection::lostUnit, &loop, &QEventLoop::quit);
     QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
-    protocol->writeData(QStringLiteral("0data"));
+    unit->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
     if (!lost)
         loop.exec();
     disconnect(answered);
     if (lost) {
-        failWith(NoUnit, QStringLiteral("the unit on %1 was lost").arg(found.port));
+        failWith(NoUnit, QStringLiteral("the unit on %1 was lost").arg(port()));
         return std::nullopt;
     }
     if (!answer)
         failWith(NoAnswer, QStringLiteral("the unit on %1 did not answer within %2 s")
-                               .arg(found.port)
+                               .arg(port())
                                .arg(answerTimeoutMs / 1000));
     return answer;
 }
 
 SettingsRecord::Length UnitConnection::recordLength() const
 {
-    return SettingsRecord::lengthFor(found.firmware);
+    return SettingsRecord::lengthFor(firmware());
 }
 
 std::optional<Settings> UnitConnection::receiveSettings()
@@ -83,8 +98,7 @@ std::optional<Settings> UnitConnection::receiveSettings()
     if (!answer)
         return std::nullopt;
     if (const std::optional<QString> problem = SettingsRecord::problem(*answer, recordLength())) {
-        failWith(NoAnswer,
-                 QStringLiteral("the unit on %1 answered with %2").arg(found.port, *problem));
+        failWith(NoAnswer, QStringLiteral("the unit on %1 answered with %2").arg(port(), *problem));
         return std::nullopt;
     }
     Settings settings;
@@ -94,9 +108,16 @@ std::optional<Settings> UnitConnection::receiveSettings()
 
 bool UnitConnection::flush()
 {
-    if (!lost && protocol->flush(answerTimeoutMs))
-        return true;
-    if (lost)
-        return failWith(NoUnit, QStringLiteral("the unit on %1 was lost").arg(found.port));
-    return failWith(NoAnswer, QStringLiteral("could not write to %1").arg(found.port));
+    if (!lost && unit && unit->bytesToWrite() > 0) {
+        QEventLoop loop;
+        connect(unit, &UnitLink::allWritten, &loop, &QEventLoop::quit);
+        connect(this, &UnitConnection::lostUnit, &loop, &QEventLoop::quit);
+        QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (lost || !unit)
+        return failWith(NoUnit, QStringLiteral("the unit on %1 was lost").arg(port()));
+    if (unit->bytesToWrite() > 0)
+        return failWith(NoAnswer, QStringLiteral("could not write to %1").arg(port()));
+    return true;
 }

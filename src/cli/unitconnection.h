@@ -1,19 +1,20 @@
 #pragma once
 
+#include "candidates.h"
 #include "settings.h"
 #include "settingsrecord.h"
-#include "unitsearch.h"
+#include "unitlink.h"
 
 #include <QObject>
+#include <QPointer>
 
-#include <memory>
 #include <optional>
 
-class Protocol;
+class UnitFinder;
 
-// The one unit a command works with: the first candidate that answers, as
-// the window takes it. Every failure is said once on standard error and
-// leaves its exit status in status().
+// The one unit a command works with: the first candidate to answer, as the
+// window takes it. Every failure is said once on standard error and leaves
+// its exit status in status().
 class UnitConnection : public QObject
 {
     Q_OBJECT
@@ -22,9 +23,10 @@ public:
     UnitConnection();
     ~UnitConnection() override;
 
-    bool open(const QStringList &candidates);
-    const FoundUnit &unit() const { return found; }
-    Protocol &link() { return *protocol; }
+    bool open(const Candidates &candidates);
+    QString port() const { return foundPort; }
+    QString firmware() const { return foundFirmware; }
+    UnitLink &link() { return *unit; }
     int status() const { return exitStatus; }
 
     // The record length that the unit's firmware takes.
@@ -34,7 +36,7 @@ public:
     // The unit's settings as the window holds them after receiving them;
     // nothing when the answer is no record the unit could have written.
     std::optional<Settings> receiveSettings();
-    // Writes what was handed to the link out to the line before returning.
+    // Waits until what was written has left for the line.
     bool flush();
     bool isLost() const { return lost; }
 
@@ -44,8 +46,10 @@ Q_SIGNALS:
 private:
     bool failWith(int status, const QString &message);
 
-    FoundUnit found;
-    std::unique_ptr<Protocol> protocol;
+    UnitFinder *finder = nullptr;
+    QPointer<UnitLink> unit;
+    QString foundPort;
+    QString foundFirmware;
     bool lost = false;
     int exitStatus = 0;
 };

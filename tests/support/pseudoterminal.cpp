@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -95,4 +97,14 @@ void PseudoTerminal::closeMaster()
     if (masterFd >= 0)
         ::close(masterFd);
     masterFd = -1;
+}
+
+bool PseudoTerminal::hangUp()
+{
+    const int line = ::open(QFile::encodeName(slaveName).constData(), O_RDWR | O_NOCTTY);
+    if (line < 0)
+        return false;
+    const bool done = ::ioctl(line, TIOCVHANGUP) == 0;
+    ::close(line);
+    return done;
 }

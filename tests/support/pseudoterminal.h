@@ -27,6 +27,9 @@ public:
     QByteArray readFor(int ms);
     // Closes the far end, as a pulled cable would.
     void closeMaster();
+    // Hangs up every program's use of the line, as a modem's carrier loss
+    // does, while the line itself stays and can be opened anew.
+    bool hangUp();
 
 private:
     QByteArray readAvailable();

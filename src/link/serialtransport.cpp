@@ -1,0 +1,99 @@
+#include "serialtransport.h"
+
+#include "linklog.h"
+#include "platform.h"
+
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+SerialTransport::SerialTransport(const QString &port, QObject *parent)
+    : Transport(parent), portName(port), port(new QSerialPort(this))
+{
+    this->port->setPortName(port);
+    this->port->setBaudRate(QSerialPort::Baud19200);
+    this->port->setFlowControl(QSerialPort::NoFlowControl);
+    this->port->setParity(QSerialPort::NoParity);
+    this->port->setDataBits(QSerialPort::Data8);
+    this->port->setStopBits(QSerialPort::OneStop);
+    connect(this->port, &QSerialPort::errorOccurred, this, &SerialTransport::onError);
+}
+
+QString SerialTransport::devicePath(const QString &port)
+{
+    return port.contains(QLatin1Char('/')) ? port : QSerialPortInfo(port).systemLocation();
+}
+
+void SerialTransport::open()
+{
+    if (!port->open(QIODevice::ReadWrite)) {
+        const QString systemText = port->errorString();
+        qCDebug(linkLog) << "device failed to open:" << systemText;
+        const OpenFailure failure = failureOf(systemText);
+        port->clearError();
+        QMetaObject::invokeMethod(
+            this, [this, failure] { Q_EMIT openFailed(failure); }, Qt::QueuedConnection);
+        return;
+    }
+    // A pseudo-terminal has no RTS line and refuses this; that is harmless.
+    if (!port->setRequestToSend(false))
+        port->clearError();
+    QMetaObject::invokeMethod(this, &Transport::opened, Qt::QueuedConnection);
+}
+
+OpenFailure SerialTransport::failureOf(const QString &systemText) const
+{
+    const QFileInfo device(devicePath(portName));
+    switch (port->error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return {OpenFailure::Missing, QStringLiteral("not found")};
+    case QSerialPort::PermissionError:
+        // Refused though the user may open it: its lock, or the exclusive
+        // use, belongs to another program.
+        if (Platform::mayOpen(device.filePath()))
+            return {OpenFailure::InUse, QStringLiteral("in use by another program")};
+        return {OpenFailure::PermissionDenied, QStringLiteral("permission denied")};
+    case QSerialPort::UnsupportedOperationError:
+        return {OpenFailure::NotSerial, QStringLiteral("not a serial port")};
+    default:
+        break;
+    }
+    if (device.isDir() || device.isFile())
+        return {OpenFailure::NotSerial, QStringLiteral("not a serial port")};
+    QString text = systemText;
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return {OpenFailure::Other, text};
+}
+
+void SerialTransport::close()
+{
+    port->close();
+}
+
+bool SerialTransport::isOpen() const
+{
+    return port->isOpen();
+}
+
+QIODevice *SerialTransport::device()
+{
+    return port;
+}
+
+// Any of these on an open port means its device is gone: a read of nothing
+// where the port said there was something (a hang-up), a failed write, or a
+// resource error. Closing at once keeps the event loop from spinning on a
+// port that will never deliver again.
+void SerialTransport::onError()
+{
+    const QSerialPort::SerialPortError error = port->error();
+    if (!port->isOpen() || (error != QSerialPort::ResourceError &&
+                            error != QSerialPort::ReadError && error != QSerialPort::WriteError))
+        return;
+    const QString reason =
+        Platform::hasHungUp(port->handle()) ? QStringLiteral("hang-up") : port->errorString();
+    port->close();
+    Q_EMIT lost(reason);
+}
