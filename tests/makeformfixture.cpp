@@ -69,19 +69,58 @@ QString validField(int position)
 
 QString wildField()
 {
-    static const QStringList texts{
-        "abc",   "",      " 60",        "+40",         "1e1", "0x10", "1.5",  "-0",     "12a",
-        "-5",    "29",    "1",          "101",         "999", "0",    "1000", "99999",  "2",
-        "3",     "24",    "25",         "192",         "780", "800",  "801",  "250",    "251",
-        "29.9",  QString(QChar(0xe9)),  "3000000000", "4294967296",  "11",  "7",    "60",   "-25",    "100000",
-        "0030", "30.5", "-1",         "2147483648", "x",   " ",    "1;",   "00001", "Infinity"};
+    static const QStringList texts{"abc",
+                                   "",
+                                   " 60",
+                                   "+40",
+                                   "1e1",
+                                   "0x10",
+                                   "1.5",
+                                   "-0",
+                                   "12a",
+                                   "-5",
+                                   "29",
+                                   "1",
+                                   "101",
+                                   "999",
+                                   "0",
+                                   "1000",
+                                   "99999",
+                                   "2",
+                                   "3",
+                                   "24",
+                                   "25",
+                                   "192",
+                                   "780",
+                                   "800",
+                                   "801",
+                                   "250",
+                                   "251",
+                                   "29.9",
+                                   QString(QChar(0xe9)),
+                                   "3000000000",
+                                   "4294967296",
+                                   "11",
+                                   "7",
+                                   "60",
+                                   "-25",
+                                   "100000",
+                                   "0030",
+                                   "30.5",
+                                   "-1",
+                                   "2147483648",
+                                   "x",
+                                   " ",
+                                   "1;",
+                                   "00001",
+                                   "Infinity"};
     return pick(texts);
 }
 
 // Mostly of the form's own length; the other length leaves the form alone.
 QString randomRecord(SettingsRecord::Length formLength)
 {
-    const int length = chance(85) ? formLength
+    const int length = chance(85)                            ? formLength
                        : formLength == SettingsRecord::Basic ? SettingsRecord::Extended
                                                              : SettingsRecord::Basic;
     const int wildness = pick(QList<int>{0, 0, 5, 15, 40});
@@ -190,8 +229,8 @@ FormCase::Case randomCase()
 FormCase::Case seedCase(const QByteArray &bytes)
 {
     FormCase::Case input;
-    input.length = !bytes.isEmpty() && (bytes[0] & 1) ? SettingsRecord::Extended
-                                                      : SettingsRecord::Basic;
+    input.length =
+        !bytes.isEmpty() && (bytes[0] & 1) ? SettingsRecord::Extended : SettingsRecord::Basic;
     const QString text = QString::fromLatin1(bytes.mid(1));
     for (const QString &line : text.split(QLatin1Char('\n')).mid(0, 8)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
@@ -202,8 +241,8 @@ FormCase::Case seedCase(const QByteArray &bytes)
         // What kv3318ctl refuses never reaches the form.
         const QString name = line.left(equals);
         QString problem;
-        const std::optional<QString> value = NamedSettings::canonical(name, line.mid(equals + 1),
-                                                                      &problem);
+        const std::optional<QString> value =
+            NamedSettings::canonical(name, line.mid(equals + 1), &problem);
         if (!value)
             continue;
         static const QStringList modes{"pulse", "interval", "sequential"};

@@ -4,6 +4,7 @@
 #include "namedsettings.h"
 #include "protocol.h"
 #include "report.h"
+#include "settingfields.h"
 #include "settingsrecord.h"
 #include "shutdownsignals.h"
 #include "unitconnection.h"
@@ -29,7 +30,7 @@ QString adjustMessage(const Settings &settings)
 int runWave(const CommandLine &commandLine)
 {
     Settings end;
-    end.waveSeconds = FormRules::maxWaveSeconds;
+    end.waveSeconds = SettingFields::field(SettingFields::WaveSeconds).maximum;
     if (commandLine.hasWaveEnd()) {
         if (const std::optional<QString> problem =
                 NamedSettings::set(end, QStringLiteral("waveSeconds"), commandLine.waveEnd()))

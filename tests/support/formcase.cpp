@@ -36,8 +36,8 @@ QString FormCase::format(const Case &input)
                                                                : QStringLiteral("B")};
     for (const Step &step : input.steps) {
         if (step.isRecord)
-            parts << QLatin1Char('r') + QString::fromLatin1(step.text.toLatin1().toPercentEncoding(
-                                            printable));
+            parts << QLatin1Char('r') +
+                         QString::fromLatin1(step.text.toLatin1().toPercentEncoding(printable));
         else
             parts << QStringLiteral("e%1=%2").arg(step.name, QString::number(step.value, 'g', 10));
     }
@@ -58,7 +58,8 @@ std::optional<FormCase::Case> FormCase::parse(const QString &line)
         Step step;
         step.isRecord = part.startsWith(QLatin1Char('r'));
         if (step.isRecord) {
-            step.text = QString::fromLatin1(QByteArray::fromPercentEncoding(part.mid(1).toLatin1()));
+            step.text =
+                QString::fromLatin1(QByteArray::fromPercentEncoding(part.mid(1).toLatin1()));
         } else {
             const qsizetype equals = part.indexOf(QLatin1Char('='));
             bool isNumber = false;
@@ -76,12 +77,12 @@ std::optional<FormCase::Case> FormCase::parse(const QString &line)
 const QStringList &FormCase::enabledControls()
 {
     static const QStringList names{
-        QStringLiteral("power13SpinBox"),  QStringLiteral("power14SpinBox"),
-        QStringLiteral("power23SpinBox"),  QStringLiteral("power24SpinBox"),
-        QStringLiteral("waveLabel"),       QStringLiteral("waveSSpinBox"),
-        QStringLiteral("waveSLabel"),      QStringLiteral("inverseCheckBox"),
-        QStringLiteral("stormDSpinBox"),   QStringLiteral("stormDLabel"),
-        QStringLiteral("stormHSpinBox"),   QStringLiteral("stormHLabel"),
+        QStringLiteral("power13SpinBox"), QStringLiteral("power14SpinBox"),
+        QStringLiteral("power23SpinBox"), QStringLiteral("power24SpinBox"),
+        QStringLiteral("waveLabel"),      QStringLiteral("waveSSpinBox"),
+        QStringLiteral("waveSLabel"),     QStringLiteral("inverseCheckBox"),
+        QStringLiteral("stormDSpinBox"),  QStringLiteral("stormDLabel"),
+        QStringLiteral("stormHSpinBox"),  QStringLiteral("stormHLabel"),
     };
     return names;
 }
@@ -112,9 +113,10 @@ QString FormCase::controlName(const QString &setting)
 
 void FormCase::start(MainWindow &window, SettingsRecord::Length length)
 {
-    const QStringList unit = length == SettingsRecord::Extended
-                                 ? QStringList{QStringLiteral("fixture"), QStringLiteral("1.0.10.2")}
-                                 : QStringList{QString(), QString()};
+    const QStringList unit =
+        length == SettingsRecord::Extended
+            ? QStringList{QStringLiteral("fixture"), QStringLiteral("1.0.10.2")}
+            : QStringList{QString(), QString()};
     QMetaObject::invokeMethod(&window, "onInterfaceDetect", Q_ARG(QStringList, unit));
     // A window that has not yet changed its page names the first one "pulse
     // only"; through the interval page, every case starts with the same title.
@@ -148,6 +150,5 @@ FormCase::Outcome FormCase::outcome(MainWindow &window)
     for (const QString &name : enabledControls())
         enabled += flag(window.findChild<QWidget *>(name)->isEnabled());
     return {window.createDataString(), window.tabWidget->tabText(0),
-            flag(!window.power12Line->isHidden()) + flag(!window.power23Line->isHidden()),
-            enabled};
+            flag(!window.power12Line->isHidden()) + flag(!window.power23Line->isHidden()), enabled};
 }
