@@ -167,3 +167,51 @@ void FormRules::setInverse(bool on)
     setPower(1, 4, power2);
     setPower(2, 4, power1);
 }
+
+void FormRules::set(SettingFields::Id id, double value)
+{
+    using namespace SettingFields;
+    switch (id) {
+    case Mode:
+        return setMode(int(value));
+    case Power1Socket1:
+    case Power1Socket2:
+    case Power1Socket3:
+    case Power1Socket4:
+    case Power2Socket1:
+    case Power2Socket2:
+    case Power2Socket3:
+    case Power2Socket4: {
+        const int index = id - Power1Socket1;
+        return setPower(index / 4 + 1, index % 4 + 1, int(value));
+    }
+    case PulseSeconds:
+        return setPulseSeconds(value);
+    case FoodMinutes:
+        return setFoodMinutes(int(value));
+    case Moonlight:
+        return setMoonlight(value != 0);
+    case Storm:
+        return setStorm(value != 0);
+    case StormDays:
+        return setStormDays(int(value));
+    case StormHours:
+        return setStormHours(int(value));
+    case Night:
+        return setNight(value != 0);
+    case IntervalHours:
+        return setIntervalHours(int(value));
+    case IntervalMinutes:
+        return setIntervalMinutes(int(value));
+    case SequentialSeconds:
+        return setSequentialSeconds(int(value));
+    case WaveController:
+        return setWaveController(value != 0);
+    case WaveSeconds:
+        return setWaveSeconds(value);
+    case Inverse:
+        return setInverse(value != 0);
+    case Count:
+        break;
+    }
+}

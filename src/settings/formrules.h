@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settingfields.h"
 #include "settings.h"
 
 // The form's controls and the rules that couple them, run on plain values.
@@ -28,6 +29,10 @@ public:
     void setWaveController(bool on);
     void setWaveSeconds(double value);
     void setInverse(bool on);
+
+    // Sets one field as its control takes the value: a whole number's
+    // fraction dropped, a flag on for anything but 0.
+    void set(SettingFields::Id id, double value);
 
 private:
     Settings &s;

@@ -12,26 +12,19 @@ namespace
 using SettingFields::Field;
 using SettingFields::Kind;
 
-// How each setting is read from the settings and changed through the form's
-// rules, in the order of the fields.
-struct Access {
-    double (*get)(const Settings &);
-    void (*set)(FormRules &, double);
-};
-
 const QStringList modeNames{QStringLiteral("pulse"), QStringLiteral("interval"),
                             QStringLiteral("sequential")};
 
-template <int Level, int Socket> constexpr Access power()
+using Get = double (*)(const Settings &);
+
+template <int Level, int Socket> constexpr Get power()
 {
-    return {
-        [](const Settings &s) { return double((Level == 1 ? s.power1 : s.power2)[Socket - 1]); },
-        [](FormRules &f, double v) { f.setPower(Level, Socket, int(v)); }};
+    return [](const Settings &s) { return double((Level == 1 ? s.power1 : s.power2)[Socket - 1]); };
 }
 
-constexpr std::array<Access, SettingFields::Count> access{{
-    {[](const Settings &s) { return double(s.mode); },
-     [](FormRules &f, double v) { f.setMode(int(v)); }},
+// Each field's value in the settings, in the order of the fields.
+constexpr std::array<Get, SettingFields::Count> valueOf{{
+    [](const Settings &s) { return double(s.mode); },
     power<1, 1>(),
     power<1, 2>(),
     power<1, 3>(),
@@ -40,42 +33,20 @@ constexpr std::array<Access, SettingFields::Count> access{{
     power<2, 2>(),
     power<2, 3>(),
     power<2, 4>(),
-    {[](const Settings &s) { return s.pulseSeconds; },
-     [](FormRules &f, double v) { f.setPulseSeconds(v); }},
-    {[](const Settings &s) { return double(s.foodMinutes); },
-     [](FormRules &f, double v) { f.setFoodMinutes(int(v)); }},
-    {[](const Settings &s) { return double(s.moonlight); },
-     [](FormRules &f, double v) { f.setMoonlight(v != 0); }},
-    {[](const Settings &s) { return double(s.storm); },
-     [](FormRules &f, double v) { f.setStorm(v != 0); }},
-    {[](const Settings &s) { return double(s.stormDays); },
-     [](FormRules &f, double v) { f.setStormDays(int(v)); }},
-    {[](const Settings &s) { return double(s.stormHours); },
-     [](FormRules &f, double v) { f.setStormHours(int(v)); }},
-    {[](const Settings &s) { return double(s.night); },
-     [](FormRules &f, double v) { f.setNight(v != 0); }},
-    {[](const Settings &s) { return double(s.intervalHours); },
-     [](FormRules &f, double v) { f.setIntervalHours(int(v)); }},
-    {[](const Settings &s) { return double(s.intervalMinutes); },
-     [](FormRules &f, double v) { f.setIntervalMinutes(int(v)); }},
-    {[](const Settings &s) { return double(s.sequentialSeconds); },
-     [](FormRules &f, double v) { f.setSequentialSeconds(int(v)); }},
-    {[](const Settings &s) { return double(s.waveController); },
-     [](FormRules &f, double v) { f.setWaveController(v != 0); }},
-    {[](const Settings &s) { return s.waveSeconds; },
-     [](FormRules &f, double v) { f.setWaveSeconds(v); }},
-    {[](const Settings &s) { return double(s.inverse); },
-     [](FormRules &f, double v) { f.setInverse(v != 0); }},
+    [](const Settings &s) { return s.pulseSeconds; },
+    [](const Settings &s) { return double(s.foodMinutes); },
+    [](const Settings &s) { return double(s.moonlight); },
+    [](const Settings &s) { return double(s.storm); },
+    [](const Settings &s) { return double(s.stormDays); },
+    [](const Settings &s) { return double(s.stormHours); },
+    [](const Settings &s) { return double(s.night); },
+    [](const Settings &s) { return double(s.intervalHours); },
+    [](const Settings &s) { return double(s.intervalMinutes); },
+    [](const Settings &s) { return double(s.sequentialSeconds); },
+    [](const Settings &s) { return double(s.waveController); },
+    [](const Settings &s) { return s.waveSeconds; },
+    [](const Settings &s) { return double(s.inverse); },
 }};
-
-std::optional<SettingFields::Id> find(const QString &name)
-{
-    for (int id = 0; id < SettingFields::Count; ++id) {
-        if (name == QLatin1String(SettingFields::fields[id].name))
-            return SettingFields::Id(id);
-    }
-    return std::nullopt;
-}
 
 // Steps of the field in one of its units: 100 for hundredths.
 double stepsPerUnit(const Field &field)
@@ -154,7 +125,7 @@ QStringList NamedSettings::names()
 std::optional<QString> NamedSettings::canonical(const QString &name, const QString &value,
                                                 QString *problem)
 {
-    const std::optional<SettingFields::Id> id = find(name);
+    const std::optional<SettingFields::Id> id = SettingFields::find(name);
     if (!id) {
         *problem = QStringLiteral("unknown setting \"%1\"; known: %2")
                        .arg(name, names().join(QLatin1String(", ")));
@@ -176,16 +147,15 @@ std::optional<QString> NamedSettings::set(Settings &settings, const QString &nam
     QString problem;
     if (!canonical(name, value, &problem))
         return problem;
-    const SettingFields::Id id = *find(name);
-    FormRules form(settings);
-    access[id].set(form, *parseValue(SettingFields::field(id), value));
+    const SettingFields::Id id = *SettingFields::find(name);
+    FormRules(settings).set(id, *parseValue(SettingFields::field(id), value));
     return std::nullopt;
 }
 
 QString NamedSettings::text(const Settings &settings, const QString &name)
 {
-    const std::optional<SettingFields::Id> id = find(name);
-    return id ? format(SettingFields::field(*id), access[*id].get(settings)) : QString();
+    const std::optional<SettingFields::Id> id = SettingFields::find(name);
+    return id ? format(SettingFields::field(*id), valueOf[*id](settings)) : QString();
 }
 
 QJsonObject NamedSettings::toJson(const Settings &settings)
@@ -194,20 +164,20 @@ QJsonObject NamedSettings::toJson(const Settings &settings)
     for (int id = 0; id < SettingFields::Count; ++id) {
         const Field &field = SettingFields::fields[id];
         const QString name = QLatin1String(field.name);
-        const double value = access[id].get(settings);
+        const double number = valueOf[id](settings);
         switch (field.kind) {
         case Kind::Mode:
-            object.insert(name, format(field, value));
+            object.insert(name, format(field, number));
             break;
         case Kind::Flag:
-            object.insert(name, value != 0);
+            object.insert(name, number != 0);
             break;
         case Kind::Time:
-            object.insert(name, std::round(value * stepsPerUnit(field)) / stepsPerUnit(field));
+            object.insert(name, std::round(number * stepsPerUnit(field)) / stepsPerUnit(field));
             break;
         case Kind::Power:
         case Kind::Whole:
-            object.insert(name, int(value));
+            object.insert(name, int(number));
             break;
         }
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
+#include <optional>
 
 // Every setting's limits, in the one place that states them: the form's
 // rules, the record check and the settings by name all take them from here.
@@ -118,6 +121,15 @@ inline constexpr std::array<Field, Count> fields{{
 constexpr const Field &field(Id id)
 {
     return fields[id];
+}
+
+inline std::optional<Id> find(const QString &name)
+{
+    for (int id = 0; id < Count; ++id) {
+        if (name == QLatin1String(fields[id].name))
+            return Id(id);
+    }
+    return std::nullopt;
 }
 
 // level 1 or 2, socket 1 to 4
