@@ -197,6 +197,21 @@ FormCase::Step coupledEdit()
     return edit(name, pick(values));
 }
 
+// Both units of the interval or the storm period brought to zero, in either
+// order, from wherever they stood.
+QList<FormCase::Step> splitTimeToZero()
+{
+    const bool interval = chance(50);
+    const QString larger = interval ? "intervalHours" : "stormDays";
+    const QString smaller = interval ? "intervalMinutes" : "stormHours";
+    QList<FormCase::Step> steps{edit(larger, between(0, 3)), edit(smaller, between(0, 3))};
+    if (chance(50))
+        steps << edit(larger, 0) << edit(smaller, 0);
+    else
+        steps << edit(smaller, 0) << edit(larger, 0);
+    return steps;
+}
+
 FormCase::Step record(const QString &text)
 {
     FormCase::Step step;
@@ -209,7 +224,11 @@ FormCase::Case randomCase()
 {
     FormCase::Case input;
     input.length = chance(50) ? SettingsRecord::Extended : SettingsRecord::Basic;
-    const int kind = below(3);
+    const int kind = below(4);
+    if (kind == 3) {
+        input.steps << splitTimeToZero();
+        return input;
+    }
     if (kind == 0) {
         for (int count = chance(25) ? 2 : 1; count > 0; --count)
             input.steps << record(randomRecord(input.length));
