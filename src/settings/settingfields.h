@@ -14,7 +14,7 @@ enum class Kind {
     // 0, or from the lowest level a pump runs at up to the maximum.
     Power,
     Whole,
-    // In seconds, in steps of hundredths.
+    // In seconds, in steps finer than one.
     Time,
     Flag,
 };
