@@ -3,6 +3,7 @@
 #include "formrules.h"
 #include "namedsettings.h"
 #include "report.h"
+#include "settingfields.h"
 #include "shutdownsignals.h"
 #include "unitconnection.h"
 #include "waverun.h"
@@ -12,7 +13,7 @@
 int runWave(const CommandLine &commandLine)
 {
     Settings end;
-    end.waveSeconds = FormRules::maxWaveSeconds;
+    end.waveSeconds = SettingFields::field(SettingFields::WaveSeconds).maximum;
     if (commandLine.hasWaveEnd()) {
         if (const std::optional<QString> problem =
                 NamedSettings::set(end, QStringLiteral("waveSeconds"), commandLine.waveEnd()))

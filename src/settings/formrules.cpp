@@ -1,42 +1,48 @@
 #include "formrules.h"
 
+#include "settingfields.h"
+
 #include <QString>
 
 #include <cmath>
+
+using SettingFields::field;
 
 namespace
 {
 // A spin box holds the value limited to its range; it reports a change
 // only when the value really changes.
-bool changeInt(int &field, int value, int minimum, int maximum)
+bool changeInt(int &setting, int value, const SettingFields::Field &limits)
 {
+    const int minimum = int(limits.minimum);
+    const int maximum = int(limits.maximum);
     const int bounded = value < minimum ? minimum : value > maximum ? maximum : value;
-    if (bounded == field)
+    if (bounded == setting)
         return false;
-    field = bounded;
+    setting = bounded;
     return true;
 }
 
-// A two-decimal spin box rounds through its own text before it limits the
+// A decimal spin box rounds through its own text before it limits the
 // value; a value that is no number ends at the maximum.
-bool changeTime(double &field, double value, double minimum, double maximum)
+bool changeTime(double &setting, double value, const SettingFields::Field &limits)
 {
-    double rounded = QString::number(value, 'f', 2).toDouble();
-    if (rounded < minimum)
-        rounded = minimum;
-    if (rounded > maximum || std::isnan(rounded))
-        rounded = maximum;
-    if (rounded == field)
+    double rounded = QString::number(value, 'f', limits.decimals()).toDouble();
+    if (rounded < limits.minimum)
+        rounded = limits.minimum;
+    if (rounded > limits.maximum || std::isnan(rounded))
+        rounded = limits.maximum;
+    if (rounded == setting)
         return false;
-    field = rounded;
+    setting = rounded;
     return true;
 }
 
-bool changeFlag(bool &field, bool on)
+bool changeFlag(bool &setting, bool on)
 {
-    if (field == on)
+    if (setting == on)
         return false;
-    field = on;
+    setting = on;
     return true;
 }
 } // namespace
@@ -45,25 +51,26 @@ void FormRules::setMode(int index)
 {
     // A page index that names no page leaves the page as it is; the page
     // itself only changes what the form shows.
-    if (index >= Settings::Pulse && index <= Settings::Sequential)
+    const SettingFields::Field &mode = field(SettingFields::Mode);
+    if (index >= mode.minimum && index <= mode.maximum)
         s.mode = index;
 }
 
 void FormRules::setPower(int level, int socket, int value)
 {
+    const SettingFields::Field &limits = SettingFields::power(level, socket);
     int &power = (level == 1 ? s.power1 : s.power2)[socket - 1];
-    if (!changeInt(power, value, 0, maxPower))
+    if (!changeInt(power, value, limits))
         return;
-    // A pump runs at 30 % or more, or not at all.
-    if (power == 1)
-        setPower(level, socket, 30);
-    else if (power >= 2 && power <= 29)
-        setPower(level, socket, 0);
+    // A pump runs at its lowest level or more, or not at all: one step up
+    // from 0 lands on that level, anything else below it on 0.
+    if (power > 0 && power < limits.lowestRunning)
+        setPower(level, socket, power == limits.step ? int(limits.lowestRunning) : 0);
 }
 
 void FormRules::setPulseSeconds(double value)
 {
-    if (!changeTime(s.pulseSeconds, value, minPulseSeconds, maxPulseSeconds))
+    if (!changeTime(s.pulseSeconds, value, field(SettingFields::PulseSeconds)))
         return;
     // In sequential mode a pulse must fit into the sequential time.
     if (s.mode == Settings::Sequential && s.pulseSeconds > s.sequentialSeconds)
@@ -72,7 +79,7 @@ void FormRules::setPulseSeconds(double value)
 
 void FormRules::setFoodMinutes(int value)
 {
-    changeInt(s.foodMinutes, value, minFoodMinutes, maxFoodMinutes);
+    changeInt(s.foodMinutes, value, field(SettingFields::FoodMinutes));
 }
 
 void FormRules::setMoonlight(bool on)
@@ -86,16 +93,18 @@ void FormRules::setStorm(bool on)
 }
 
 // The storm period and the interval time never become zero; it is always the
-// smaller unit that is raised.
+// smaller unit that is raised, by one.
 void FormRules::setStormDays(int value)
 {
-    if (changeInt(s.stormDays, value, 0, maxStormDays) && s.stormDays == 0 && s.stormHours == 0)
+    if (changeInt(s.stormDays, value, field(SettingFields::StormDays)) && s.stormDays == 0 &&
+        s.stormHours == 0)
         setStormHours(1);
 }
 
 void FormRules::setStormHours(int value)
 {
-    if (changeInt(s.stormHours, value, 0, maxStormHours) && s.stormHours == 0 && s.stormDays == 0)
+    if (changeInt(s.stormHours, value, field(SettingFields::StormHours)) && s.stormHours == 0 &&
+        s.stormDays == 0)
         setStormHours(1);
 }
 
@@ -106,21 +115,21 @@ void FormRules::setNight(bool on)
 
 void FormRules::setIntervalHours(int value)
 {
-    if (changeInt(s.intervalHours, value, 0, maxIntervalHours) && s.intervalHours == 0 &&
-        s.intervalMinutes == 0)
+    if (changeInt(s.intervalHours, value, field(SettingFields::IntervalHours)) &&
+        s.intervalHours == 0 && s.intervalMinutes == 0)
         setIntervalMinutes(1);
 }
 
 void FormRules::setIntervalMinutes(int value)
 {
-    if (changeInt(s.intervalMinutes, value, 0, maxIntervalMinutes) && s.intervalMinutes == 0 &&
-        s.intervalHours == 0)
+    if (changeInt(s.intervalMinutes, value, field(SettingFields::IntervalMinutes)) &&
+        s.intervalMinutes == 0 && s.intervalHours == 0)
         setIntervalMinutes(1);
 }
 
 void FormRules::setSequentialSeconds(int value)
 {
-    if (!changeInt(s.sequentialSeconds, value, minSequentialSeconds, maxSequentialSeconds))
+    if (!changeInt(s.sequentialSeconds, value, field(SettingFields::SequentialSeconds)))
         return;
     if (s.mode == Settings::Sequential && s.pulseSeconds > s.sequentialSeconds)
         setPulseSeconds(s.sequentialSeconds);
@@ -130,12 +139,12 @@ void FormRules::setWaveController(bool on)
 {
     if (!changeFlag(s.waveController, on))
         return;
-    // The wave controller drives sockets 3 and 4 itself.
+    // The wave controller drives sockets 3 and 4 itself, between off and full.
     if (on) {
         setPower(1, 3, 0);
         setPower(1, 4, 0);
-        setPower(2, 3, 100);
-        setPower(2, 4, 100);
+        setPower(2, 3, int(SettingFields::power(2, 3).maximum));
+        setPower(2, 4, int(SettingFields::power(2, 4).maximum));
     } else {
         setInverse(false);
         setPower(2, 3, 0);
@@ -145,7 +154,7 @@ void FormRules::setWaveController(bool on)
 
 void FormRules::setWaveSeconds(double value)
 {
-    changeTime(s.waveSeconds, value, minWaveSeconds, maxWaveSeconds);
+    changeTime(s.waveSeconds, value, field(SettingFields::WaveSeconds));
 }
 
 void FormRules::setInverse(bool on)
@@ -157,4 +166,52 @@ void FormRules::setInverse(bool on)
     const int power2 = s.power2[3];
     setPower(1, 4, power2);
     setPower(2, 4, power1);
+}
+
+void FormRules::set(SettingFields::Id id, double value)
+{
+    using namespace SettingFields;
+    switch (id) {
+    case Mode:
+        return setMode(int(value));
+    case Power1Socket1:
+    case Power1Socket2:
+    case Power1Socket3:
+    case Power1Socket4:
+    case Power2Socket1:
+    case Power2Socket2:
+    case Power2Socket3:
+    case Power2Socket4: {
+        const int index = id - Power1Socket1;
+        return setPower(index / 4 + 1, index % 4 + 1, int(value));
+    }
+    case PulseSeconds:
+        return setPulseSeconds(value);
+    case FoodMinutes:
+        return setFoodMinutes(int(value));
+    case Moonlight:
+        return setMoonlight(value != 0);
+    case Storm:
+        return setStorm(value != 0);
+    case StormDays:
+        return setStormDays(int(value));
+    case StormHours:
+        return setStormHours(int(value));
+    case Night:
+        return setNight(value != 0);
+    case IntervalHours:
+        return setIntervalHours(int(value));
+    case IntervalMinutes:
+        return setIntervalMinutes(int(value));
+    case SequentialSeconds:
+        return setSequentialSeconds(int(value));
+    case WaveController:
+        return setWaveController(value != 0);
+    case WaveSeconds:
+        return setWaveSeconds(value);
+    case Inverse:
+        return setInverse(value != 0);
+    case Count:
+        break;
+    }
 }

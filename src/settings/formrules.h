@@ -1,10 +1,11 @@
 #pragma once
 
+#include "settingfields.h"
 #include "settings.h"
 
 // The form's controls and the rules that couple them, run on plain values.
 // Each setter does what setting the control does: it limits the value to
-// the control's range (and a time to two decimals), does nothing when the
+// the control's range (and a time to its step), does nothing when the
 // value does not change, and otherwise runs the rules that the change sets
 // off, which may set further values in turn.
 class FormRules
@@ -29,14 +30,9 @@ public:
     void setWaveSeconds(double value);
     void setInverse(bool on);
 
-    // The limits of the form's controls.
-    static constexpr int maxPower = 100;
-    static constexpr int minFoodMinutes = 1, maxFoodMinutes = 15;
-    static constexpr int maxStormDays = 7, maxStormHours = 23;
-    static constexpr int maxIntervalHours = 12, maxIntervalMinutes = 59;
-    static constexpr int minSequentialSeconds = 1, maxSequentialSeconds = 10;
-    static constexpr double minPulseSeconds = 0.3, maxPulseSeconds = 8.0;
-    static constexpr double minWaveSeconds = 0.3, maxWaveSeconds = 2.5;
+    // Sets one field as its control takes the value: a whole number's
+    // fraction dropped, a flag on for anything but 0.
+    void set(SettingFields::Id id, double value);
 
 private:
     Settings &s;

@@ -1,41 +1,42 @@
 #include "recordcheck.h"
 
+#include "settingfields.h"
+
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
+// What a record's field may hold, from the settings it carries.
 struct FieldRule {
-    const char *meaning;
-    int minimum;
-    int maximum;
-    // Power values skip 1 to 29.
-    bool power = false;
+    const char *meaning = "";
+    int minimum = 0;
+    int maximum = 0;
+    // For a power, the lowest level other than 0.
+    int lowestRunning = 0;
 };
 
-const FieldRule fieldRules[] = {
-    {"mode (0 pulse, 1 interval, 2 sequential)", 0, 2},
-    {"power 1 of socket 1, %", 0, 100, true},
-    {"power 1 of socket 2, %", 0, 100, true},
-    {"power 1 of socket 3, %", 0, 100, true},
-    {"power 1 of socket 4, %", 0, 100, true},
-    {"power 2 of socket 1, %", 0, 100, true},
-    {"power 2 of socket 2, %", 0, 100, true},
-    {"power 2 of socket 3, %", 0, 100, true},
-    {"power 2 of socket 4, %", 0, 100, true},
-    {"pulse time, hundredths of a second", 30, 800},
-    {"food timer, minutes", 1, 15},
-    {"moonlight, 0 or 1", 0, 1},
-    {"storm cycle, 0 or 1", 0, 1},
-    {"storm period, hours", 1, 191},
-    {"night mode, 0 or 1", 0, 1},
-    {"interval time, minutes", 1, 779},
-    {"sequential time, seconds", 1, 10},
-    {"wave controller, 0 or 1", 0, 1},
-    {"wave time, hundredths of a second", 30, 250},
-    {"wave inverse, 0 or 1", 0, 1},
-};
+FieldRule ruleAt(qsizetype position)
+{
+    FieldRule rule;
+    int settings = 0;
+    for (const SettingFields::Field &field : SettingFields::fields) {
+        if (field.position != position)
+            continue;
+        ++settings;
+        rule.meaning = field.meaning;
+        rule.minimum += int(std::lround(field.minimum * field.recordUnits));
+        rule.maximum += int(std::lround(field.maximum * field.recordUnits));
+        rule.lowestRunning = int(field.lowestRunning);
+    }
+    // A time split into two settings never becomes zero: the form raises its
+    // smaller unit by one.
+    if (settings > 1 && rule.minimum == 0)
+        rule.minimum = 1;
+    return rule;
+}
 
 bool isDigits(const QString &text)
 {
@@ -45,8 +46,11 @@ bool isDigits(const QString &text)
 
 QString allowed(const FieldRule &rule)
 {
-    if (rule.power)
-        return QStringLiteral("0 or 30 to 100");
+    if (rule.lowestRunning > 0)
+        return QStringLiteral("%1 or %2 to %3")
+            .arg(rule.minimum)
+            .arg(rule.lowestRunning)
+            .arg(rule.maximum);
     return QStringLiteral("%1 to %2").arg(rule.minimum).arg(rule.maximum);
 }
 } // namespace
@@ -72,10 +76,10 @@ std::optional<QString> SettingsRecord::problem(const QString &record, Length len
                 return QStringLiteral("field %1 is \"%2\", not a number").arg(position).arg(text);
             continue;
         }
-        const FieldRule &rule = fieldRules[position];
+        const FieldRule rule = ruleAt(position);
         const int value = text.toInt();
         const bool fits = isDigits(text) && text.size() <= 9 && value >= rule.minimum &&
-                          value <= rule.maximum && !(rule.power && value > 0 && value < 30);
+                          value <= rule.maximum && !(value > 0 && value < rule.lowestRunning);
         if (!fits)
             return QStringLiteral("field %1 (%2) is \"%3\"; allowed: %4")
                 .arg(position)

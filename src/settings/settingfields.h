@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// Every setting's limits, in the one place that states them: the form's
+// rules, the record check and the settings by name all take them from here.
+namespace SettingFields
+{
+enum class Kind {
+    Mode,
+    // 0, or from the lowest level a pump runs at up to the maximum.
+    Power,
+    Whole,
+    // In seconds, in steps finer than one.
+    Time,
+    Flag,
+};
+
+struct Field {
+    // As kv3318ctl names it.
+    const char *name;
+    Kind kind;
+    double minimum;
+    double maximum;
+    double step;
+    // Of the value as named; empty for the mode and the flags.
+    const char *unit;
+    // The record's field that holds it. A time split into two settings shares
+    // one field, counted in the smaller unit.
+    int position;
+    // How many of the record field's units one of the setting's makes.
+    int recordUnits;
+    // What the record's field holds, as the record check names it.
+    const char *meaning;
+    // For a power, the lowest level other than 0.
+    double lowestRunning = 0;
+
+    // The decimals a value shows; a step of 0.01 shows two.
+    constexpr int decimals() const
+    {
+        int count = 0;
+        for (double unit = step; unit < 0.999; unit *= 10)
+            ++count;
+        return count;
+    }
+};
+
+enum Id {
+    Mode,
+    Power1Socket1,
+    Power1Socket2,
+    Power1Socket3,
+    Power1Socket4,
+    Power2Socket1,
+    Power2Socket2,
+    Power2Socket3,
+    Power2Socket4,
+    PulseSeconds,
+    FoodMinutes,
+    Moonlight,
+    Storm,
+    StormDays,
+    StormHours,
+    Night,
+    IntervalHours,
+    IntervalMinutes,
+    SequentialSeconds,
+    WaveController,
+    WaveSeconds,
+    Inverse,
+    Count,
+};
+
+namespace Text
+{
+inline constexpr char percent[] = "percent";
+inline constexpr char stormPeriod[] = "storm period, hours";
+inline constexpr char intervalTime[] = "interval time, minutes";
+} // namespace Text
+
+constexpr Field powerField(const char *name, int position, const char *meaning)
+{
+    return {name, Kind::Power, 0, 100, 1, Text::percent, position, 1, meaning, 30};
+}
+
+constexpr Field flagField(const char *name, int position, const char *meaning)
+{
+    return {name, Kind::Flag, 0, 1, 1, "", position, 1, meaning};
+}
+
+inline constexpr std::array<Field, Count> fields{{
+    {"mode", Kind::Mode, 0, 2, 1, "", 0, 1, "mode (0 pulse, 1 interval, 2 sequential)"},
+    powerField("power1Socket1", 1, "power 1 of socket 1, %"),
+    powerField("power1Socket2", 2, "power 1 of socket 2, %"),
+    powerField("power1Socket3", 3, "power 1 of socket 3, %"),
+    powerField("power1Socket4", 4, "power 1 of socket 4, %"),
+    powerField("power2Socket1", 5, "power 2 of socket 1, %"),
+    powerField("power2Socket2", 6, "power 2 of socket 2, %"),
+    powerField("power2Socket3", 7, "power 2 of socket 3, %"),
+    powerField("power2Socket4", 8, "power 2 of socket 4, %"),
+    {"pulseSeconds", Kind::Time, 0.3, 8.0, 0.01, "seconds", 9, 100,
+     "pulse time, hundredths of a second"},
+    {"foodMinutes", Kind::Whole, 1, 15, 1, "minutes", 10, 1, "food timer, minutes"},
+    flagField("moonlight", 11, "moonlight, 0 or 1"),
+    flagField("storm", 12, "storm cycle, 0 or 1"),
+    {"stormDays", Kind::Whole, 0, 7, 1, "days", 13, 24, Text::stormPeriod},
+    {"stormHours", Kind::Whole, 0, 23, 1, "hours", 13, 1, Text::stormPeriod},
+    flagField("night", 14, "night mode, 0 or 1"),
+    {"intervalHours", Kind::Whole, 0, 12, 1, "hours", 15, 60, Text::intervalTime},
+    {"intervalMinutes", Kind::Whole, 0, 59, 1, "minutes", 15, 1, Text::intervalTime},
+    {"sequentialSeconds", Kind::Whole, 1, 10, 1, "seconds", 16, 1, "sequential time, seconds"},
+    flagField("waveController", 17, "wave controller, 0 or 1"),
+    {"waveSeconds", Kind::Time, 0.3, 2.5, 0.01, "seconds", 18, 100,
+     "wave time, hundredths of a second"},
+    flagField("inverse", 19, "wave inverse, 0 or 1"),
+}};
+
+constexpr const Field &field(Id id)
+{
+    return fields[id];
+}
+
+inline std::optional<Id> find(const QString &name)
+{
+    for (int id = 0; id < Count; ++id) {
+        if (name == QLatin1String(fields[id].name))
+            return Id(id);
+    }
+    return std::nullopt;
+}
+
+// level 1 or 2, socket 1 to 4
+constexpr const Field &power(int level, int socket)
+{
+    return fields[Power1Socket1 + (level - 1) * 4 + socket - 1];
+}
+} // namespace SettingFields
