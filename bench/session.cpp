@@ -5,6 +5,7 @@
 
 #include "mainwindow.h"
 #include "probe.h"
+#include "ui_mainwindow.h"
 
 #include <QAbstractEventDispatcher>
 #include <QTimer>
@@ -69,7 +70,7 @@ void printLongestPause(MainWindow *window)
         last = now;
     });
     ticker.start(0);
-    if (!waitUntil([window] { return window->receiveButton->isEnabled(); }, 10000))
+    if (!waitUntil([window] { return window->form().receiveButton->isEnabled(); }, 10000))
         return fail("detection");
     std::printf("pause-longest %.3f\n", std::chrono::duration<double, std::milli>(longest).count());
     std::fflush(stdout);
@@ -82,27 +83,27 @@ void runSession(QWidget *widget)
     auto *window = qobject_cast<MainWindow *>(widget);
     if (window && qEnvironmentVariable("KV3318_BENCH") == QLatin1String("pauses"))
         return printLongestPause(window);
-    if (!window || !waitUntil([window] { return window->receiveButton->isEnabled(); }, 5000))
+    if (!window || !waitUntil([window] { return window->form().receiveButton->isEnabled(); }, 5000))
         return fail("detection");
     printPeakMemory("detected");
 
-    window->wavectrlCheckBox->setChecked(true);
-    window->waveSSpinBox->setValue(window->waveSSpinBox->minimum());
+    window->form().wavectrlCheckBox->setChecked(true);
+    window->form().waveSSpinBox->setValue(window->form().waveSSpinBox->minimum());
     QMetaObject::invokeMethod(window, "on_startButton_clicked");
     for (int step = 1; step < adjustSteps; ++step)
         QMetaObject::invokeMethod(window, "onTimeout");
-    if (!window->startButton->isEnabled())
+    if (!window->form().startButton->isEnabled())
         return fail("adjustment");
 
     std::vector<double> times;
     for (int trip = 0; trip < roundTrips; ++trip) {
         const QString &sent = trip % 2 ? recordB : recordA;
         window->readDataString(sent);
-        window->sendButton->click();
+        window->form().sendButton->click();
         window->readDataString(trip % 2 ? recordA : recordB);
         settle();
         const auto start = std::chrono::steady_clock::now();
-        window->receiveButton->click();
+        window->form().receiveButton->click();
         if (!waitUntil([&] { return window->createDataString() == sent; }, 5000))
             return fail("round trip");
         times.push_back(

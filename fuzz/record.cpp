@@ -36,13 +36,13 @@ void checkForm()
         check(box->value() >= box->minimum() && box->value() <= box->maximum());
 
     // What the coupling rules promise the user, whatever the record held.
-    for (const QSpinBox *power :
-         {window->power11SpinBox, window->power12SpinBox, window->power13SpinBox,
-          window->power14SpinBox, window->power21SpinBox, window->power22SpinBox,
-          window->power23SpinBox, window->power24SpinBox})
+    for (const QSpinBox *power : {window->form().power11SpinBox, window->form().power12SpinBox,
+                                  window->form().power13SpinBox, window->form().power14SpinBox,
+                                  window->form().power21SpinBox, window->form().power22SpinBox,
+                                  window->form().power23SpinBox, window->form().power24SpinBox})
         check(power->value() == 0 || power->value() >= 30);
-    check(window->intervalHSpinBox->value() + window->intervalMSpinBox->value() > 0);
-    check(window->stormDSpinBox->value() + window->stormHSpinBox->value() > 0);
+    check(window->form().intervalHSpinBox->value() + window->form().intervalMSpinBox->value() > 0);
+    check(window->form().stormDSpinBox->value() + window->form().stormHSpinBox->value() > 0);
 }
 } // namespace
 
@@ -81,8 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString record = window->createDataString();
         window->readDataString(record);
         check(window->createDataString() == record);
-        const bool corrected = window->stackedWidget->currentIndex() == 2 &&
-                               window->pulseSSpinBox->value() > window->sequentialSSpinBox->value();
+        const bool corrected =
+            window->form().stackedWidget->currentIndex() == 2 &&
+            window->form().pulseSSpinBox->value() > window->form().sequentialSSpinBox->value();
         window->readDataString(start);
         window->readDataString(record);
         check(corrected || window->createDataString() == record);

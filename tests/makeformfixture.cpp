@@ -244,7 +244,7 @@ FormCase::Case randomCase()
     return input;
 }
 
-// A seed of fuzz_record or fuzz_settingsmodel: a byte that picks the length,
+// A seed under fuzz/corpus/record or fuzz/corpus/settingsmodel: a byte that picks the length,
 // then lines, each a record or a setting changed by name.
 FormCase::Case seedCase(const QByteArray &bytes)
 {

@@ -1,6 +1,7 @@
 #include "candidates.h"
 #include "mainwindow.h"
 #include "records.h"
+#include "ui_mainwindow.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -100,7 +101,7 @@ private Q_SLOTS:
         const rlimit limit{diskFull ? rlim_t(8) : saved.rlim_cur, saved.rlim_max};
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
-        window.recordButton->click();
+        window.form().recordButton->click();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
@@ -137,7 +138,7 @@ private Q_SLOTS:
         MainWindow window(Candidates::named({}));
         window.readDataString(exampleRecord);
         answerDialogs(&window, {path("settings.txt")});
-        window.restoreButton->click();
+        window.form().restoreButton->click();
         QCOMPARE(window.createDataString().toLatin1(), form);
     }
 
@@ -146,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(mkfifo(QFile::encodeName(path("pipe.txt")).constData(), 0600) == 0);
         MainWindow window(Candidates::named({}));
         answerDialogs(&window, {path("pipe.txt")});
-        window.restoreButton->click();
+        window.form().restoreButton->click();
         QCOMPARE(window.createDataString().toLatin1(), startRecord);
     }
 };

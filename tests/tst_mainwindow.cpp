@@ -3,6 +3,7 @@
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
+#include "ui_mainwindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -23,7 +24,8 @@ QLabel *statusLabel(MainWindow &window)
 
 ClickableLabel *modeButton(MainWindow &window, int row)
 {
-    return qobject_cast<ClickableLabel *>(window.modeLayout->itemAtPosition(row, 0)->widget());
+    return qobject_cast<ClickableLabel *>(
+        window.form().modeLayout->itemAtPosition(row, 0)->widget());
 }
 
 } // namespace
@@ -57,26 +59,26 @@ void MainWindowTest::startStateAndModePages()
                                   "stopButton", "stormDLabel", "stormDSpinBox", "stormHLabel",
                                   "stormHSpinBox", "waveAutoLabel", "waveLabel", "waveSLabel",
                                   "waveSSpinBox"}));
-    QVERIFY(!window.header->pixmap().isNull() && !modeButton(window, 2)->pixmap().isNull());
-    QCOMPARE(window.tabWidget->tabText(0), QString("pulse only"));
-    QVERIFY(window.power12Line->isHidden() && window.power23Line->isHidden());
+    QVERIFY(!window.form().header->pixmap().isNull() && !modeButton(window, 2)->pixmap().isNull());
+    QCOMPARE(window.form().tabWidget->tabText(0), QString("pulse only"));
+    QVERIFY(window.form().power12Line->isHidden() && window.form().power23Line->isHidden());
 
     // Every mouse button selects a page.
     QTest::mouseClick(modeButton(window, 1), Qt::LeftButton);
-    QCOMPARE(window.tabWidget->tabText(0), QString("interval"));
-    QVERIFY(window.power12Line->isHidden() && !window.power23Line->isHidden());
-    window.wavectrlCheckBox->setChecked(true);
-    QVERIFY(!window.power12Line->isHidden() && window.power23Line->isHidden());
+    QCOMPARE(window.form().tabWidget->tabText(0), QString("interval"));
+    QVERIFY(window.form().power12Line->isHidden() && !window.form().power23Line->isHidden());
+    window.form().wavectrlCheckBox->setChecked(true);
+    QVERIFY(!window.form().power12Line->isHidden() && window.form().power23Line->isHidden());
 
     QTest::mouseClick(modeButton(window, 2), Qt::RightButton);
-    QCOMPARE(window.tabWidget->tabText(0), QString("sequential"));
-    QVERIFY(window.power12Line->isHidden() && window.power23Line->isHidden());
+    QCOMPARE(window.form().tabWidget->tabText(0), QString("sequential"));
+    QVERIFY(window.form().power12Line->isHidden() && window.form().power23Line->isHidden());
     QTest::mouseClick(modeButton(window, 0), Qt::MiddleButton);
-    QCOMPARE(window.tabWidget->tabText(0), QString("pulse"));
+    QCOMPARE(window.form().tabWidget->tabText(0), QString("pulse"));
 
     modeButton(window, 1)->setEnabled(false);
     QTest::mouseClick(modeButton(window, 1), Qt::LeftButton);
-    QCOMPARE(window.stackedWidget->currentIndex(), 0);
+    QCOMPARE(window.form().stackedWidget->currentIndex(), 0);
 }
 
 void MainWindowTest::clickableLabelCountsReleasesInside()
@@ -113,8 +115,8 @@ void MainWindowTest::powerSnapsAwayFromOneToTwentyNine()
     MainWindow window(Candidates::named({}));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QList<QSpinBox *> boxes =
-        window.groupBox->findChildren<QSpinBox *>(QRegularExpression("^power[12][1-4]SpinBox$"));
+    const QList<QSpinBox *> boxes = window.form().groupBox->findChildren<QSpinBox *>(
+        QRegularExpression("^power[12][1-4]SpinBox$"));
     QCOMPARE(boxes.size(), 8);
     // {start, set, shown}: one step up from 0, one step down from 30, typed.
     const QList<std::array<int, 3>> cases{
@@ -140,8 +142,8 @@ void MainWindowTest::timesNeverZeroAndPulseFitsSequence()
     MainWindow window(Candidates::named({}));
     // Whichever part is set to zero last, the smaller unit is raised.
     for (const auto &[larger, smaller] :
-         {std::pair(window.intervalHSpinBox, window.intervalMSpinBox),
-          std::pair(window.stormDSpinBox, window.stormHSpinBox)}) {
+         {std::pair(window.form().intervalHSpinBox, window.form().intervalMSpinBox),
+          std::pair(window.form().stormDSpinBox, window.form().stormHSpinBox)}) {
         smaller->setValue(0);
         QCOMPARE(smaller->value(), 1);
         larger->setValue(1);
@@ -149,59 +151,60 @@ void MainWindowTest::timesNeverZeroAndPulseFitsSequence()
         larger->setValue(0);
         QCOMPARE(smaller->value(), 1);
     }
-    window.stormCheckBox->setChecked(true);
-    QVERIFY(window.stormDSpinBox->isEnabled() && window.stormHSpinBox->isEnabled());
-    QVERIFY(window.stormHLabel->isEnabled() && window.stormDLabel->isEnabled());
+    window.form().stormCheckBox->setChecked(true);
+    QVERIFY(window.form().stormDSpinBox->isEnabled() && window.form().stormHSpinBox->isEnabled());
+    QVERIFY(window.form().stormHLabel->isEnabled() && window.form().stormDLabel->isEnabled());
 
-    window.sequentialSSpinBox->setValue(2);
-    window.pulseSSpinBox->setValue(2.5);
-    QCOMPARE(window.sequentialSSpinBox->value(), 2); // pulse page: no coupling
-    window.pulseSSpinBox->setValue(0.3);
-    window.stackedWidget->setCurrentIndex(2);
-    window.pulseSSpinBox->setValue(2.5);
-    QCOMPARE(window.sequentialSSpinBox->value(), 3);
-    window.pulseSSpinBox->setValue(3.0);
-    QCOMPARE(window.sequentialSSpinBox->value(), 3);
-    window.pulseSSpinBox->setValue(2.5);
-    window.sequentialSSpinBox->setValue(2);
-    QCOMPARE(window.pulseSSpinBox->value(), 2.0);
+    window.form().sequentialSSpinBox->setValue(2);
+    window.form().pulseSSpinBox->setValue(2.5);
+    QCOMPARE(window.form().sequentialSSpinBox->value(), 2); // pulse page: no coupling
+    window.form().pulseSSpinBox->setValue(0.3);
+    window.form().stackedWidget->setCurrentIndex(2);
+    window.form().pulseSSpinBox->setValue(2.5);
+    QCOMPARE(window.form().sequentialSSpinBox->value(), 3);
+    window.form().pulseSSpinBox->setValue(3.0);
+    QCOMPARE(window.form().sequentialSSpinBox->value(), 3);
+    window.form().pulseSSpinBox->setValue(2.5);
+    window.form().sequentialSSpinBox->setValue(2);
+    QCOMPARE(window.form().pulseSSpinBox->value(), 2.0);
 }
 
 void MainWindowTest::waveControllerDrivesSocketsThreeAndFour()
 {
     MainWindow window(Candidates::named({}));
-    const QList<QSpinBox *> driven{window.power13SpinBox, window.power14SpinBox,
-                                   window.power23SpinBox, window.power24SpinBox};
-    window.power14SpinBox->setValue(30);
-    window.power24SpinBox->setValue(80);
-    window.inverseCheckBox->setChecked(true);
-    QCOMPARE(window.power14SpinBox->value(), 80);
-    QCOMPARE(window.power24SpinBox->value(), 30);
-    window.inverseCheckBox->setChecked(false);
-    window.power13SpinBox->setValue(40);
+    const QList<QSpinBox *> driven{window.form().power13SpinBox, window.form().power14SpinBox,
+                                   window.form().power23SpinBox, window.form().power24SpinBox};
+    window.form().power14SpinBox->setValue(30);
+    window.form().power24SpinBox->setValue(80);
+    window.form().inverseCheckBox->setChecked(true);
+    QCOMPARE(window.form().power14SpinBox->value(), 80);
+    QCOMPARE(window.form().power24SpinBox->value(), 30);
+    window.form().inverseCheckBox->setChecked(false);
+    window.form().power13SpinBox->setValue(40);
 
-    window.wavectrlCheckBox->setChecked(true);
+    window.form().wavectrlCheckBox->setChecked(true);
     for (QSpinBox *box : driven) {
         QVERIFY2(!box->isEnabled(), qPrintable(box->objectName()));
         QCOMPARE(box->value(), box->objectName().startsWith("power1") ? 0 : 100);
     }
-    QVERIFY(window.waveSSpinBox->isEnabled() && window.inverseCheckBox->isEnabled());
+    QVERIFY(window.form().waveSSpinBox->isEnabled() && window.form().inverseCheckBox->isEnabled());
     // No unit detected: no adjustment run.
-    QVERIFY(!window.startButton->isEnabled() && !window.stopButton->isEnabled());
-    QVERIFY(!window.waveAutoLabel->isEnabled());
+    QVERIFY(!window.form().startButton->isEnabled() && !window.form().stopButton->isEnabled());
+    QVERIFY(!window.form().waveAutoLabel->isEnabled());
 
-    window.inverseCheckBox->setChecked(true);
-    window.power13SpinBox->setValue(60);
-    window.power24SpinBox->setValue(70);
-    window.wavectrlCheckBox->setChecked(false);
-    QVERIFY(!window.inverseCheckBox->isChecked() && !window.inverseCheckBox->isEnabled());
-    QCOMPARE(window.power13SpinBox->value(), 60);
-    QCOMPARE(window.power14SpinBox->value(), 70); // swapped by the unchecking
-    QCOMPARE(window.power23SpinBox->value(), 0);
-    QCOMPARE(window.power24SpinBox->value(), 0);
+    window.form().inverseCheckBox->setChecked(true);
+    window.form().power13SpinBox->setValue(60);
+    window.form().power24SpinBox->setValue(70);
+    window.form().wavectrlCheckBox->setChecked(false);
+    QVERIFY(!window.form().inverseCheckBox->isChecked() &&
+            !window.form().inverseCheckBox->isEnabled());
+    QCOMPARE(window.form().power13SpinBox->value(), 60);
+    QCOMPARE(window.form().power14SpinBox->value(), 70); // swapped by the unchecking
+    QCOMPARE(window.form().power23SpinBox->value(), 0);
+    QCOMPARE(window.form().power24SpinBox->value(), 0);
     for (QSpinBox *box : driven)
         QVERIFY2(box->isEnabled(), qPrintable(box->objectName()));
-    QVERIFY(!window.waveSSpinBox->isEnabled());
+    QVERIFY(!window.form().waveSSpinBox->isEnabled());
 }
 
 void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()
@@ -212,10 +215,10 @@ void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()
     MainWindow &window = *detected;
     QCOMPARE(statusLabel(window)->text(),
              "interface detected on: " + unit.slavePath() + "   (1.0.10.2)");
-    QVERIFY(window.receiveButton->isEnabled() && !window.startButton->isEnabled());
-    window.wavectrlCheckBox->setChecked(true);
-    QVERIFY(window.startButton->isEnabled() && window.stopButton->isEnabled());
-    QVERIFY(window.waveAutoLabel->isEnabled());
+    QVERIFY(window.form().receiveButton->isEnabled() && !window.form().startButton->isEnabled());
+    window.form().wavectrlCheckBox->setChecked(true);
+    QVERIFY(window.form().startButton->isEnabled() && window.form().stopButton->isEnabled());
+    QVERIFY(window.form().waveAutoLabel->isEnabled());
 }
 
 void MainWindowTest::silentCandidatesLeaveTransferLocked()
@@ -224,11 +227,11 @@ void MainWindowTest::silentCandidatesLeaveTransferLocked()
     MainWindow window(Candidates::named({silent.slavePath()}));
     // The window writes its status afresh when the detection ends.
     statusLabel(window)->clear();
-    window.wavectrlCheckBox->setChecked(true);
+    window.form().wavectrlCheckBox->setChecked(true);
     QCOMPARE(silent.read(4), QByteArray("\x02?\x03\r"));
     QTRY_COMPARE_WITH_TIMEOUT(statusLabel(window)->text(), QString("no interface detected"), 5000);
-    QVERIFY(!window.sendButton->isEnabled() && !window.receiveButton->isEnabled());
-    QVERIFY(!window.startButton->isEnabled() && !window.stopButton->isEnabled());
+    QVERIFY(!window.form().sendButton->isEnabled() && !window.form().receiveButton->isEnabled());
+    QVERIFY(!window.form().startButton->isEnabled() && !window.form().stopButton->isEnabled());
 }
 
 QTEST_MAIN(MainWindowTest)

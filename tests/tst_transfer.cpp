@@ -1,11 +1,15 @@
 #include "candidates.h"
 #include "detectedwindow.h"
 #include "mainwindow.h"
+#include "protocol.h"
 #include "pseudoterminal.h"
 #include "records.h"
+#include "ui_mainwindow.h"
 #include "virtualunitprocess.h"
 
 #include <QRandomGenerator>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 namespace
@@ -24,15 +28,15 @@ private Q_SLOTS:
     {
         VirtualUnitProcess unit; // firmware above 1.0.10.1: extended records
         MainWindow window(Candidates::named({unit.portPath()}));
-        QTRY_VERIFY(window.sendButton->isEnabled());
+        QTRY_VERIFY(window.form().sendButton->isEnabled());
 
         const QString record = exampleRecord + ";111;111";
         window.readDataString(record);
-        window.sendButton->click();
+        window.form().sendButton->click();
         QVERIFY(unit.waitForLine("settings " + record));
 
         window.readDataString(otherRecord + ";111;111");
-        window.receiveButton->click();
+        window.form().receiveButton->click();
         QVERIFY(unit.waitForLine("request"));
         QTRY_COMPARE(window.createDataString(), record);
     }
@@ -50,7 +54,7 @@ private Q_SLOTS:
         line.readFor(100);
         QCOMPARE(window.createDataString(), start);
 
-        window.receiveButton->click();
+        window.form().receiveButton->click();
         QCOMPARE(line.read(8), frame("0data"));
         // The wrong length uses up the request, so the record after it is ignored.
         QVERIFY(line.write(frame(exampleRecord + ";111;111") + frame(exampleRecord)));
@@ -58,13 +62,49 @@ private Q_SLOTS:
         QCOMPARE(window.createDataString(), start);
 
         // Two requests, two answers: the first answer only.
-        window.receiveButton->click();
-        window.receiveButton->click();
+        window.form().receiveButton->click();
+        window.form().receiveButton->click();
         QCOMPARE(line.read(16).count("0data"), 2);
         QVERIFY(line.write(frame(exampleRecord) + frame(otherRecord)));
         QTRY_COMPARE(window.createDataString().toLatin1(), exampleRecord);
         line.readFor(100);
         QCOMPARE(window.createDataString().toLatin1(), exampleRecord);
+    }
+
+    // An answer asked of a unit that was then let go, by a search or a
+    // hang-up, is never taken from whatever answers next.
+    void pendingReceiveIsForgottenWhenTheUnitGoes()
+    {
+        PseudoTerminal line;
+        const std::unique_ptr<MainWindow> detected = windowDetectedOn(line);
+        QVERIFY(detected);
+        MainWindow &window = *detected;
+        const QString start = window.createDataString();
+        auto *search = window.statusBar()->findChild<QToolButton *>();
+
+        window.form().receiveButton->click();
+        QCOMPARE(line.read(8), frame("0data"));
+        search->click();
+        // The unit found before is let go: nothing can be sent to it now.
+        QVERIFY(!window.form().sendButton->isEnabled() &&
+                !window.form().receiveButton->isEnabled());
+        QCOMPARE(line.read(4), QByteArray(Protocol::request));
+        QVERIFY(line.write(frame("KV3318 1.0.10.2")));
+        QTRY_VERIFY(window.form().sendButton->isEnabled());
+        QVERIFY(line.write(frame(otherRecord + ";111;111")));
+        line.readFor(100);
+        QCOMPARE(window.createDataString(), start);
+
+        window.form().receiveButton->click();
+        QCOMPARE(line.read(8), frame("0data"));
+        // A hang-up that leaves the line in place: it is probed again at once.
+        QVERIFY(line.hangUp());
+        QCOMPARE(line.read(4), QByteArray(Protocol::request));
+        QVERIFY(line.write(frame("KV3318 1.0.10.2")));
+        QTRY_VERIFY(window.form().sendButton->isEnabled());
+        QVERIFY(line.write(frame(otherRecord + ";111;111")));
+        line.readFor(100);
+        QCOMPARE(window.createDataString(), start);
     }
 
     void settingsArriveAfterAFlood()
@@ -87,7 +127,7 @@ private Q_SLOTS:
         for (int i = 0; i < 64; ++i)
             QVERIFY(far.write(piece));
 
-        window->receiveButton->click();
+        window->form().receiveButton->click();
         QCOMPARE(far.read(8), frame("0data"));
         const QByteArray settings = otherRecord + ";111;111";
         QVERIFY(far.write(frame(settings)));

@@ -5,6 +5,7 @@
 #include "protocol.h"
 #include "pseudoterminal.h"
 #include "records.h"
+#include "ui_mainwindow.h"
 #include "unitlink.h"
 #include "virtualunitprocess.h"
 
@@ -52,9 +53,9 @@ private Q_SLOTS:
         const std::unique_ptr<MainWindow> detected = windowDetectedOn(far);
         QVERIFY(detected);
         MainWindow &window = *detected;
-        window.wavectrlCheckBox->setChecked(true);
-        window.startButton->click();
-        QVERIFY(!window.wavectrlCheckBox->isEnabled());
+        window.form().wavectrlCheckBox->setChecked(true);
+        window.form().startButton->click();
+        QVERIFY(!window.form().wavectrlCheckBox->isEnabled());
         const QString record = window.createDataString();
 
         // A pulled cable: nothing is written after it, so only the read side can tell.
@@ -66,13 +67,13 @@ private Q_SLOTS:
         QVERIFY2(cpuMs() - before < 160, qPrintable(QString::number(cpuMs() - before)));
 
         for (QWidget *needsUnit : std::initializer_list<QWidget *>{
-                 window.sendButton, window.receiveButton, window.startButton, window.stopButton,
-                 window.waveAutoLabel})
+                 window.form().sendButton, window.form().receiveButton, window.form().startButton,
+                 window.form().stopButton, window.form().waveAutoLabel})
             QVERIFY2(!needsUnit->isEnabled(), qPrintable(needsUnit->objectName()));
         for (QWidget *released : std::initializer_list<QWidget *>{
-                 window.wavectrlCheckBox, window.waveSSpinBox, searchButton(window)})
+                 window.form().wavectrlCheckBox, window.form().waveSSpinBox, searchButton(window)})
             QVERIFY2(released->isEnabled(), qPrintable(released->objectName()));
-        for (const ClickableLabel *mode : window.modeBox->findChildren<ClickableLabel *>())
+        for (const ClickableLabel *mode : window.form().modeBox->findChildren<ClickableLabel *>())
             QVERIFY(mode->isEnabled());
         // The run has ended: the wave time no longer moves, the form is kept,
         // and so is the lost unit's record length.
@@ -91,12 +92,12 @@ private Q_SLOTS:
             {
                 VirtualUnitProcess unit({"--link", port, "--firmware", firmware});
                 QVERIFY(!unit.portPath().isEmpty());
-                QTRY_VERIFY_WITH_TIMEOUT(window.sendButton->isEnabled(), 2500);
+                QTRY_VERIFY_WITH_TIMEOUT(window.form().sendButton->isEnabled(), 2500);
                 QVERIFY(statusText(window).endsWith("(" + firmware + ")"));
                 QCOMPARE(window.createDataString().split(';').size(),
                          firmware == "1.0.10.1" ? 20 : 22);
             }
-            QTRY_VERIFY_WITH_TIMEOUT(!window.sendButton->isEnabled(), 2000);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.form().sendButton->isEnabled(), 2000);
         }
     }
 
@@ -121,7 +122,7 @@ private Q_SLOTS:
         QVERIFY(!searchButton(window)->isEnabled());
         QTRY_COMPARE(silent.lines(), QStringList({"probe", "probe"}));
         QTRY_VERIFY(searchButton(window)->isEnabled());
-        QVERIFY(!window.sendButton->isEnabled());
+        QVERIFY(!window.form().sendButton->isEnabled());
     }
 
     // Ports that appear are probed for as long as no unit is found: a name

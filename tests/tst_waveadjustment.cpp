@@ -3,8 +3,11 @@
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 #include "records.h"
+#include "runprogress.h"
+#include "ui_mainwindow.h"
 
 #include <QElapsedTimer>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <memory>
@@ -40,11 +43,14 @@ QString recordWith(MainWindow &window, int field, const QString &value)
 // controller, the three mode buttons, send, receive, start, and stop last.
 QList<bool> lockable(MainWindow &window)
 {
-    QList<bool> states{window.waveSSpinBox->isEnabled(), window.wavectrlCheckBox->isEnabled()};
-    for (const ClickableLabel *button : window.modeBox->findChildren<ClickableLabel *>())
+    QList<bool> states{window.form().waveSSpinBox->isEnabled(),
+                       window.form().wavectrlCheckBox->isEnabled()};
+    for (const ClickableLabel *button : window.form().modeBox->findChildren<ClickableLabel *>())
         states << button->isEnabled();
-    return states << window.sendButton->isEnabled() << window.receiveButton->isEnabled()
-                  << window.startButton->isEnabled() << window.stopButton->isEnabled();
+    return states << window.form().sendButton->isEnabled()
+                  << window.form().receiveButton->isEnabled()
+                  << window.form().startButton->isEnabled()
+                  << window.form().stopButton->isEnabled();
 }
 
 const QList<bool> running{false, false, false, false, false, false, false, false, true};
@@ -67,7 +73,7 @@ private Q_SLOTS:
         unit = std::make_unique<PseudoTerminal>();
         window = windowDetectedOn(*unit);
         QVERIFY(window);
-        window->wavectrlCheckBox->setChecked(true);
+        window->form().wavectrlCheckBox->setChecked(true);
     }
 
     // The one test on the real timer.
@@ -75,37 +81,38 @@ private Q_SLOTS:
     {
         QElapsedTimer clock;
         clock.start();
-        window->startButton->click();
+        window->form().startButton->click();
         QCOMPARE(unit->read(8, 500), adjustFrame(30));
         QCOMPARE(lockable(*window), running);
         // What does not disturb a run stays usable.
-        QVERIFY(window->inverseCheckBox->isEnabled() && window->recordButton->isEnabled());
-        QVERIFY(window->restoreButton->isEnabled());
+        QVERIFY(window->form().inverseCheckBox->isEnabled() &&
+                window->form().recordButton->isEnabled());
+        QVERIFY(window->form().restoreButton->isEnabled());
 
         // Inverse changed during the run goes into the next message.
-        window->inverseCheckBox->setChecked(true);
+        window->form().inverseCheckBox->setChecked(true);
         QCOMPARE(unit->read(8, 4000), adjustFrame(31, true));
         QVERIFY2(clock.elapsed() >= 2990, qPrintable(QString::number(clock.elapsed())));
 
         // Past the time of the next step: nothing but the stop byte.
-        window->stopButton->click();
+        window->form().stopButton->click();
         QCOMPARE(unit->readFor(3100), stopByte);
-        QCOMPARE(window->waveSSpinBox->value(), 0.31);
+        QCOMPARE(window->form().waveSSpinBox->value(), 0.31);
         QCOMPARE(lockable(*window), ready);
     }
 
     void runEndsAtTheMaximum()
     {
-        window->startButton->click();
+        window->form().startButton->click();
         for (int i = 0; i < 219; ++i)
             step(*window);
         QCOMPARE(lockable(*window), running);
         step(*window);
         QCOMPARE(lockable(*window), ready);
-        QCOMPARE(window->waveSSpinBox->value(), 2.5);
+        QCOMPARE(window->form().waveSSpinBox->value(), 2.5);
 
         // Started there again, it sends the one value and ends at once.
-        window->startButton->click();
+        window->form().startButton->click();
         QCOMPARE(lockable(*window), ready);
 
         QByteArray expected;
@@ -117,28 +124,29 @@ private Q_SLOTS:
     // A record restored or received during a run changes what it works on.
     void recordAppliedDuringARun()
     {
-        window->startButton->click();
+        window->form().startButton->click();
         // The wave time just below the maximum: the next step reaches it and ends there.
         window->readDataString(recordWith(*window, 18, "249"));
         QCOMPARE(lockable(*window), running);
         step(*window);
         QCOMPARE(lockable(*window), ready);
 
-        // The wave controller off locks the stop button, so the next step has
-        // to end the run, without raising or sending the wave time.
-        window->waveSSpinBox->setValue(0.3);
-        window->startButton->click();
+        // A record that switches the wave controller off ends the run at
+        // once, with its stop byte, and the run's progress goes with it.
+        window->form().waveSSpinBox->setValue(0.3);
+        window->form().startButton->click();
         window->readDataString(recordWith(*window, 17, "0"));
-        QVERIFY(!window->stopButton->isEnabled());
-        step(*window);
-        QCOMPARE(window->waveSSpinBox->value(), 0.3);
         QCOMPARE(unit->readFor(200),
                  adjustFrame(30) + adjustFrame(250) + stopByte + adjustFrame(30) + stopByte);
+        QVERIFY(window->statusBar()->findChild<RunProgress *>()->isHidden());
+        step(*window);
+        QCOMPARE(unit->readFor(100), QByteArray());
         // Everything comes back except what the wave controller keeps locked.
         QCOMPARE(lockable(*window),
                  QList<bool>({false, true, true, true, true, true, true, false, false}));
-        window->wavectrlCheckBox->setChecked(true);
-        QVERIFY(window->waveSSpinBox->isEnabled() && window->startButton->isEnabled());
+        window->form().wavectrlCheckBox->setChecked(true);
+        QVERIFY(window->form().waveSSpinBox->isEnabled() &&
+                window->form().startButton->isEnabled());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 #include "runprogress.h"
+#include "ui_mainwindow.h"
 
 #include <QAccessible>
 #include <QFileDialog>
@@ -102,7 +103,7 @@ private Q_SLOTS:
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QFile::setPermissions(folder.path(), fullDevice ? readOnly | QFile::WriteOwner : readOnly);
         passOverFolderPermissions(false);
-        window.recordButton->click();
+        window.form().recordButton->click();
         passOverFolderPermissions(true);
         QFile::setPermissions(folder.path(), readOnly | QFile::WriteOwner);
         setrlimit(RLIMIT_FSIZE, &saved);
@@ -124,7 +125,7 @@ private Q_SLOTS:
         MainWindow window(Candidates::named({}));
         window.readDataString(example);
         Dialogs dialogs(&window, {file.fileName()});
-        window.restoreButton->click();
+        window.form().restoreButton->click();
         QCOMPARE(dialogs.warnings.size(), 1);
         for (const QString &part : {file.fileName(), QString("22"), QString("20")})
             QVERIFY2(dialogs.warnings[0].contains(part), qPrintable(dialogs.warnings[0]));
@@ -139,7 +140,8 @@ private Q_SLOTS:
         Dialogs dialogs(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QList<ClickableLabel *> buttons = window.modeBox->findChildren<ClickableLabel *>();
+        const QList<ClickableLabel *> buttons =
+            window.form().modeBox->findChildren<ClickableLabel *>();
         for (int tabs = 0; tabs < 30 && QApplication::focusWidget() != buttons[0]; ++tabs)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // Forward to interval and sequential, then back two to pulse.
@@ -149,7 +151,7 @@ private Q_SLOTS:
                                 mode ? Qt::NoModifier : Qt::ShiftModifier);
             QCOMPARE(QApplication::focusWidget(), buttons[mode]);
             QTest::keyClick(buttons[mode], mode == 2 ? Qt::Key_Return : Qt::Key_Space);
-            QCOMPARE(window.stackedWidget->currentIndex(), mode);
+            QCOMPARE(window.form().stackedWidget->currentIndex(), mode);
         }
 
         for (const Qt::Key key : {Qt::Key_S, Qt::Key_O}) {
@@ -165,7 +167,8 @@ private Q_SLOTS:
     void screenReadersSeeTheModeButtons()
     {
         MainWindow window(Candidates::named({}));
-        const QList<ClickableLabel *> buttons = window.modeBox->findChildren<ClickableLabel *>();
+        const QList<ClickableLabel *> buttons =
+            window.form().modeBox->findChildren<ClickableLabel *>();
         const auto announced = [&buttons] {
             QStringList said;
             for (ClickableLabel *button : buttons) {
@@ -188,17 +191,17 @@ private Q_SLOTS:
         PseudoTerminal unit;
         const std::unique_ptr<MainWindow> window = windowDetectedOn(unit);
         QVERIFY(window);
-        window->wavectrlCheckBox->setChecked(true);
-        window->waveSSpinBox->setValue(0.42);
+        window->form().wavectrlCheckBox->setChecked(true);
+        window->form().waveSSpinBox->setValue(0.42);
         auto *progress = window->statusBar()->findChild<RunProgress *>();
-        window->startButton->click();
+        window->form().startButton->click();
         for (int step = 0; step < 3; ++step)
             QVERIFY(QMetaObject::invokeMethod(window.get(), "onTimeout"));
         QVERIFY(!progress->isHidden());
         // 205 steps of 3 s are left to 2.50 s.
         QCOMPARE(progress->findChild<QLabel *>()->text(), "0.45 s of 2.50 s, 10:15 left");
         QCOMPARE(progress->findChild<QProgressBar *>()->value(), 3);
-        window->stopButton->click();
+        window->form().stopButton->click();
         QVERIFY(progress->isHidden());
     }
 };

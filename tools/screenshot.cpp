@@ -4,6 +4,7 @@
 
 #include "candidates.h"
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -58,27 +59,27 @@ int main(int argc, char *argv[])
     const QString port = QString::fromLocal8Bit(unit.readLine().trimmed());
     MainWindow window(Candidates::named({port}));
     window.show();
-    if (!runUntil([&window] { return window.sendButton->isEnabled(); }, 5000)) {
+    if (!runUntil([&window] { return window.form().sendButton->isEnabled(); }, 5000)) {
         err << "the window did not detect the virtual unit\n";
         return 1;
     }
 
     // A configured interval mode with the wave controller on, two steps
     // into a run from 1.20 s.
-    window.stackedWidget->setCurrentIndex(1);
-    window.intervalMSpinBox->setValue(30);
-    window.power11SpinBox->setValue(100);
-    window.power12SpinBox->setValue(80);
-    window.power21SpinBox->setValue(50);
-    window.power22SpinBox->setValue(40);
-    window.moonCheckBox->setChecked(true);
-    window.wavectrlCheckBox->setChecked(true);
-    window.waveSSpinBox->setValue(1.2);
-    window.startButton->click();
-    runUntil([&window] { return window.waveSSpinBox->value() >= 1.22; }, 10000);
+    window.form().stackedWidget->setCurrentIndex(1);
+    window.form().intervalMSpinBox->setValue(30);
+    window.form().power11SpinBox->setValue(100);
+    window.form().power12SpinBox->setValue(80);
+    window.form().power21SpinBox->setValue(50);
+    window.form().power22SpinBox->setValue(40);
+    window.form().moonCheckBox->setChecked(true);
+    window.form().wavectrlCheckBox->setChecked(true);
+    window.form().waveSSpinBox->setValue(1.2);
+    window.form().startButton->click();
+    runUntil([&window] { return window.form().waveSSpinBox->value() >= 1.22; }, 10000);
 
     const bool saved = window.grab().save(args[1]);
-    window.stopButton->click();
+    window.form().stopButton->click();
     unit.terminate();
     unit.waitForFinished();
     if (!saved) {

@@ -1,5 +1,7 @@
 #include "clickablelabel.h"
+#include "formview.h"
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QAction>
 
@@ -7,7 +9,7 @@ void MainWindow::createAccessibility()
 {
     // The form holds no mode buttons, so its tab order ends without them;
     // in reading order they follow the page's controls, top right.
-    setTabOrder(sequentialSSpinBox, pulseButton);
+    setTabOrder(ui->sequentialSSpinBox, pulseButton);
     setTabOrder(pulseButton, intervalButton);
     setTabOrder(intervalButton, sequentialButton);
 
@@ -20,8 +22,8 @@ void MainWindow::createAccessibility()
         for (qsizetype index = 0; index < modeButtons.size(); ++index)
             modeButtons[index]->setChecked(index == page);
     };
-    markCurrentMode(stackedWidget->currentIndex());
-    connect(stackedWidget, &QStackedWidget::currentChanged, this, markCurrentMode);
+    markCurrentMode(formView->settings().mode);
+    connect(formView, &FormView::pageChanged, this, markCurrentMode);
 
     auto *recordAction = new QAction(this);
     recordAction->setShortcut(QKeySequence::Save);

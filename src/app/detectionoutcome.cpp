@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "protocol.h"
 #include "settingsrecord.h"
 #include "waverun.h"
 
@@ -9,30 +10,26 @@
 void MainWindow::onInterfaceDetect(const QStringList &list)
 {
     if (list.value(0).isEmpty()) {
+        // The record length stays that of the last unit found, so a file
+        // recorded now still fits the unit just unplugged.
         statusLabel->setText(tr("no interface detected"));
-        unitVersion = 0;
         return;
     }
     statusLabel->setText(tr("interface detected on: ") + list.value(0) + "   (" + list.value(1) +
                          ")");
-    const bool waveControl = wavectrlCheckBox->isChecked();
-    waveAutoLabel->setEnabled(waveControl);
-    startButton->setEnabled(waveControl);
-    sendButton->setEnabled(true);
-    receiveButton->setEnabled(true);
+    state.unitDetected = true;
     unitVersion = generateVersion(list.value(1));
     if (recordLength() == SettingsRecord::Basic)
         qDebug("version<=1.0.10.1");
     else
         qDebug("version>1.0.10.1");
+    applyState();
 }
 
 void MainWindow::onInterfaceLost(const QString &)
 {
     // The run cannot go on and its stop byte has nowhere to go.
     waveRun->abandon();
-    // An answer asked of the lost unit must not be taken from the next one.
-    receiveRequested = false;
     showNoUnit();
 }
 
@@ -41,9 +38,18 @@ void MainWindow::showNoUnit()
     // The form keeps every value, and unitVersion the lost unit's firmware,
     // so a file recorded now still has that unit's record length.
     statusLabel->setText(tr("no interface detected"));
-    sendButton->setEnabled(false);
-    receiveButton->setEnabled(false);
-    waveAutoLabel->setEnabled(false);
-    startButton->setEnabled(false);
-    stopButton->setEnabled(false);
+    state.unitDetected = false;
+    state.stopOffered = false;
+    // An answer asked of the unit let go must not be taken from the next one.
+    state.answerAwaited = false;
+    applyState();
+}
+
+void MainWindow::searchAgain()
+{
+    if (state.searching || state.running)
+        return;
+    // The search lets go of the unit found before.
+    showNoUnit();
+    protocol->checkInterface();
 }

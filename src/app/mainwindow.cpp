@@ -1,8 +1,10 @@
 #include "mainwindow.h"
 
 #include "clickablelabel.h"
+#include "formview.h"
 #include "protocol.h"
 #include "shownimage.h"
+#include "ui_mainwindow.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -10,39 +12,64 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-MainWindow::MainWindow(const Candidates &candidates) : QMainWindow(nullptr, Qt::WindowFlags())
+MainWindow::MainWindow(const Candidates &candidates)
+    : QMainWindow(nullptr, Qt::WindowFlags()), ui(std::make_unique<Ui::MainWindow>())
 {
     // The images live in this library, which the linker would otherwise be
     // free to leave out of a program that never names them.
     Q_INIT_RESOURCE(images);
 
-    // The first candidate opens before the form is built, so that its
+    // The candidates open before the form is built, so that their
     // half-second pause passes while the window is built and shown.
     protocol = new Protocol(candidates, this);
     protocol->checkInterface();
+    state.searching = protocol->isProbing();
 
-    setupUi(this);
+    ui->setupUi(this);
+    formView = new FormView(*ui, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     createStatusBar();
     createModeButtons();
     createRunProgress();
     createAccessibility();
     initTimer();
-    power12Line->hide();
-    power23Line->hide();
+    connectButtons();
+    ui->power12Line->hide();
+    ui->power23Line->hide();
+    showImages();
+    applyState();
 
-    // Measured without the banner, so the banner never widens the window.
-    header->hide();
-    header->setMaximumWidth(centralwidget->minimumSizeHint().width());
-    header->show();
-    header->setPixmap(shownImage(QStringLiteral(":/images/header.png"),
-                                 QSize(header->maximumWidth(), header->maximumHeight()),
-                                 devicePixelRatioF()));
-
+    connect(formView, &FormView::changed, this, &MainWindow::onSettingsChanged);
     connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
     connect(protocol, &Protocol::receiveComplete, this, &MainWindow::onReceiveComplete);
     connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
-    connect(protocol, &Protocol::probingChanged, this, &MainWindow::allowSearchAgain);
+    connect(protocol, &Protocol::probingChanged, this, [this](bool probing) {
+        state.searching = probing;
+        applyState();
+    });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectButtons()
+{
+    connect(ui->recordButton, &QPushButton::clicked, this, &MainWindow::on_recordButton_clicked);
+    connect(ui->restoreButton, &QPushButton::clicked, this, &MainWindow::on_restoreButton_clicked);
+    connect(ui->sendButton, &QPushButton::clicked, this, &MainWindow::on_sendButton_clicked);
+    connect(ui->receiveButton, &QPushButton::clicked, this, &MainWindow::on_receiveButton_clicked);
+    connect(ui->startButton, &QPushButton::clicked, this, &MainWindow::on_startButton_clicked);
+    connect(ui->stopButton, &QPushButton::clicked, this, &MainWindow::on_stopButton_clicked);
+}
+
+void MainWindow::showImages()
+{
+    // Measured without the banner, so the banner never widens the window.
+    ui->header->hide();
+    ui->header->setMaximumWidth(ui->centralwidget->minimumSizeHint().width());
+    ui->header->show();
+    ui->header->setPixmap(shownImage(QStringLiteral(":/images/header.png"),
+                                     QSize(ui->header->maximumWidth(), ui->header->maximumHeight()),
+                                     devicePixelRatioF()));
 }
 
 void MainWindow::createStatusBar()
@@ -56,7 +83,6 @@ void MainWindow::createStatusBar()
     searchButton->setToolTip(tr("Look for the unit on every serial port again (F5)"));
     searchButton->setShortcut(QKeySequence(Qt::Key_F5));
     searchButton->setAutoRaise(true);
-    searchButton->setEnabled(!protocol->isProbing());
     statusBar()->addPermanentWidget(searchButton);
     connect(searchButton, &QToolButton::clicked, this, &MainWindow::searchAgain);
 }
@@ -85,7 +111,7 @@ void MainWindow::createModeButtons()
     for (ClickableLabel *button : buttons) {
         button->setMinimumSize(buttonSize);
         button->setMaximumSize(buttonSize);
-        modeLayout->addWidget(button);
+        ui->modeLayout->addWidget(button);
     }
 
     connect(pulseButton, &ClickableLabel::clicked, this, &MainWindow::onPulseButtonClicked);
@@ -96,15 +122,15 @@ void MainWindow::createModeButtons()
 
 void MainWindow::onPulseButtonClicked()
 {
-    stackedWidget->setCurrentIndex(0);
+    ui->stackedWidget->setCurrentIndex(0);
 }
 
 void MainWindow::onIntervalButtonClicked()
 {
-    stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(1);
 }
 
 void MainWindow::onSequentialButtonClicked()
 {
-    stackedWidget->setCurrentIndex(2);
+    ui->stackedWidget->setCurrentIndex(2);
 }

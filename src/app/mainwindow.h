@@ -1,29 +1,41 @@
 #pragma once
 
-#include "ui_mainwindow.h"
+#include "windowstate.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <optional>
 
 class Candidates;
 class ClickableLabel;
+class FormView;
 class Protocol;
 class QLabel;
 class QToolButton;
 class RunProgress;
 class WaveRun;
+struct Settings;
 
-// The one window: the settings form, its coupling rules, the transfer of
-// settings to and from the unit and to and from files, and the live wave
-// adjustment. Each concern has a source file of its own.
-class MainWindow : public QMainWindow, public Ui::MainWindow
+namespace Ui
+{
+class MainWindow;
+}
+
+// The one window: the settings form as a view over the settings model, the
+// transfer of settings to and from the unit and to and from files, and the
+// live wave adjustment. Each concern has a source file of its own.
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // Probes `candidates` for the unit from the start.
     explicit MainWindow(const Candidates &candidates);
+    ~MainWindow() override;
+
+    // The form's controls, as the form file names them.
+    Ui::MainWindow &form() const { return *ui; }
 
     // The settings record: the form as one line of text, and back.
     QString createDataString();
@@ -45,43 +57,27 @@ private Q_SLOTS:
     void onIntervalButtonClicked();
     void onSequentialButtonClicked();
     void onTimeout();
-    void on_stormCheckBox_toggled(bool value);
-    void on_wavectrlCheckBox_toggled(bool value);
     void on_recordButton_clicked();
     void on_restoreButton_clicked();
-    void on_sequentialSSpinBox_valueChanged(int value);
-    void on_pulseSSpinBox_valueChanged(double value);
-    void on_power11SpinBox_valueChanged(int value);
-    void on_power12SpinBox_valueChanged(int value);
-    void on_power13SpinBox_valueChanged(int value);
-    void on_power14SpinBox_valueChanged(int value);
-    void on_power21SpinBox_valueChanged(int value);
-    void on_power22SpinBox_valueChanged(int value);
-    void on_power23SpinBox_valueChanged(int value);
-    void on_power24SpinBox_valueChanged(int value);
-    void on_stormHSpinBox_valueChanged(int value);
-    void on_stormDSpinBox_valueChanged(int value);
-    void on_intervalMSpinBox_valueChanged(int value);
-    void on_intervalHSpinBox_valueChanged(int value);
-    void on_inverseCheckBox_toggled();
-    void on_stackedWidget_currentChanged(int index);
     void on_sendButton_clicked();
     void on_receiveButton_clicked();
     void on_startButton_clicked();
     void on_stopButton_clicked();
     void onInterfaceLost(const QString &port);
-    void allowSearchAgain();
     void searchAgain();
 
 private:
     void createStatusBar();
     void createModeButtons();
+    void showImages();
+    void connectButtons();
     void initTimer();
     void createRunProgress();
     // Tab order, screen-reader names and shortcuts beyond what the form holds.
     void createAccessibility();
-    void renewIntervalSpacer(bool wide);
-    void renewSequentialSpacer(bool wide);
+    // The one place that decides which controls can be used.
+    void applyState();
+    void onSettingsChanged(const Settings &before, const Settings &after);
     // Fields in the records of the unit detected now.
     qsizetype recordLength() const;
     static qsizetype fieldCount(const QString &text);
@@ -92,15 +88,16 @@ private:
     // Why the file could not be written or read, said to the user.
     void warnAboutFile(const QString &title, const QString &fileName, const QString &reason);
     void stopTimer();
-    // Every way a run ends passes through here: the timer stops and the
-    // controls the run locked are released.
+    // Every way a run ends passes through here.
     void endRun();
     // What the window shows without a unit: the controls that need one are locked.
     void showNoUnit();
 
-    bool receiveRequested = false;
+    std::unique_ptr<Ui::MainWindow> ui;
+    WindowState state;
     Protocol *protocol = nullptr;
     WaveRun *waveRun = nullptr;
+    FormView *formView = nullptr;
     unsigned int unitVersion = 0;
     QLabel *statusLabel = nullptr;
     ClickableLabel *pulseButton = nullptr;

@@ -10,16 +10,16 @@ void MainWindow::on_receiveButton_clicked()
 {
     // Set even when the port is closed: the next message, whenever it
     // comes, is taken as the answer.
-    receiveRequested = true;
-    protocol->writeData(QStringLiteral("0data"));
+    state.answerAwaited = true;
+    protocol->writeData(QString::fromLatin1(UnitMessages::settingsRequest));
 }
 
 void MainWindow::onReceiveComplete(const QString &data)
 {
     // Only the first message after a request is an answer; the unit's other
     // messages must never touch the form.
-    if (!receiveRequested)
+    if (!state.answerAwaited)
         return;
-    receiveRequested = false;
+    state.answerAwaited = false;
     readDataString(data);
 }

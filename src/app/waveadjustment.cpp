@@ -1,4 +1,4 @@
-#include "clickablelabel.h"
+#include "formview.h"
 #include "mainwindow.h"
 #include "protocol.h"
 #include "runprogress.h"
@@ -11,14 +11,10 @@ void MainWindow::initTimer()
 {
     waveRun = new WaveRun(this);
     connect(waveRun, &WaveRun::sent, this, [this](double waveSeconds) {
-        waveSSpinBox->setValue(waveSeconds);
+        formView->set(SettingFields::WaveSeconds, waveSeconds);
         runProgress->sent(waveSeconds);
     });
     connect(waveRun, &WaveRun::ended, this, &MainWindow::endRun);
-    // What the form holds is what the next step sends and goes on from: a
-    // restored record's wave time and an inverse ticked during the run.
-    connect(waveSSpinBox, &QDoubleSpinBox::valueChanged, waveRun, &WaveRun::setWaveSeconds);
-    connect(inverseCheckBox, &QCheckBox::toggled, waveRun, &WaveRun::setInverse);
 }
 
 void MainWindow::createRunProgress()
@@ -30,31 +26,17 @@ void MainWindow::createRunProgress()
 
 void MainWindow::on_startButton_clicked()
 {
-    waveSSpinBox->setEnabled(false);
-    stopButton->setEnabled(true);
-    wavectrlCheckBox->setEnabled(false);
-    pulseButton->setEnabled(false);
-    intervalButton->setEnabled(false);
-    sequentialButton->setEnabled(false);
-    sendButton->setEnabled(false);
-    receiveButton->setEnabled(false);
-    startButton->setEnabled(false);
-    searchButton->setEnabled(false);
-
-    runProgress->begin(waveSSpinBox->value(), waveSSpinBox->maximum());
-    waveRun->start(protocol->unit(), waveSSpinBox->value(), inverseCheckBox->isChecked(),
-                   waveSSpinBox->maximum());
+    const Settings &settings = formView->settings();
+    const double end = SettingFields::field(SettingFields::WaveSeconds).maximum;
+    state.running = true;
+    state.stopOffered = false;
+    applyState();
+    runProgress->begin(settings.waveSeconds, end);
+    waveRun->start(protocol->unit(), settings.waveSeconds, settings.inverse, end);
 }
 
 void MainWindow::onTimeout()
 {
-    // The check box is locked during a run, but a restored or received
-    // record can still switch the wave controller off; its rule then locks
-    // the stop button, so the run has to end here or it could not be ended.
-    if (!wavectrlCheckBox->isChecked()) {
-        stopTimer();
-        return;
-    }
     waveRun->advance();
 }
 
@@ -71,21 +53,9 @@ void MainWindow::stopTimer()
 void MainWindow::endRun()
 {
     runProgress->hide();
-    stopButton->setEnabled(false);
-    wavectrlCheckBox->setEnabled(true);
-    pulseButton->setEnabled(true);
-    intervalButton->setEnabled(true);
-    sequentialButton->setEnabled(true);
-    // A run also ends when its unit is lost; what needs a unit stays locked.
-    const bool unit = protocol->isDetected();
-    sendButton->setEnabled(unit);
-    receiveButton->setEnabled(unit);
-    // A record applied during the run may have switched the wave controller
-    // off; its rule locked the wave time and the start, and that stands.
-    const bool waveControllerOn = wavectrlCheckBox->isChecked();
-    waveSSpinBox->setEnabled(waveControllerOn);
-    startButton->setEnabled(waveControllerOn && unit);
-    allowSearchAgain();
+    state.running = false;
+    state.stopOffered = false;
+    applyState();
 }
 
 void MainWindow::on_stopButton_clicked()

@@ -15,39 +15,6 @@ using SettingFields::Kind;
 const QStringList modeNames{QStringLiteral("pulse"), QStringLiteral("interval"),
                             QStringLiteral("sequential")};
 
-using Get = double (*)(const Settings &);
-
-template <int Level, int Socket> constexpr Get power()
-{
-    return [](const Settings &s) { return double((Level == 1 ? s.power1 : s.power2)[Socket - 1]); };
-}
-
-// Each field's value in the settings, in the order of the fields.
-constexpr std::array<Get, SettingFields::Count> valueOf{{
-    [](const Settings &s) { return double(s.mode); },
-    power<1, 1>(),
-    power<1, 2>(),
-    power<1, 3>(),
-    power<1, 4>(),
-    power<2, 1>(),
-    power<2, 2>(),
-    power<2, 3>(),
-    power<2, 4>(),
-    [](const Settings &s) { return s.pulseSeconds; },
-    [](const Settings &s) { return double(s.foodMinutes); },
-    [](const Settings &s) { return double(s.moonlight); },
-    [](const Settings &s) { return double(s.storm); },
-    [](const Settings &s) { return double(s.stormDays); },
-    [](const Settings &s) { return double(s.stormHours); },
-    [](const Settings &s) { return double(s.night); },
-    [](const Settings &s) { return double(s.intervalHours); },
-    [](const Settings &s) { return double(s.intervalMinutes); },
-    [](const Settings &s) { return double(s.sequentialSeconds); },
-    [](const Settings &s) { return double(s.waveController); },
-    [](const Settings &s) { return s.waveSeconds; },
-    [](const Settings &s) { return double(s.inverse); },
-}};
-
 // Steps of the field in one of its units: 100 for hundredths.
 double stepsPerUnit(const Field &field)
 {
@@ -155,7 +122,7 @@ std::optional<QString> NamedSettings::set(Settings &settings, const QString &nam
 QString NamedSettings::text(const Settings &settings, const QString &name)
 {
     const std::optional<SettingFields::Id> id = SettingFields::find(name);
-    return id ? format(SettingFields::field(*id), valueOf[*id](settings)) : QString();
+    return id ? format(SettingFields::field(*id), settings.value(*id)) : QString();
 }
 
 QJsonObject NamedSettings::toJson(const Settings &settings)
@@ -164,7 +131,7 @@ QJsonObject NamedSettings::toJson(const Settings &settings)
     for (int id = 0; id < SettingFields::Count; ++id) {
         const Field &field = SettingFields::fields[id];
         const QString name = QLatin1String(field.name);
-        const double number = valueOf[id](settings);
+        const double number = settings.value(SettingFields::Id(id));
         switch (field.kind) {
         case Kind::Mode:
             object.insert(name, format(field, number));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settingfields.h"
+
 #include <array>
 
 // Every setting of the unit, in the units the form shows them, as a plain
@@ -24,4 +26,7 @@ struct Settings {
     bool waveController = false;
     double waveSeconds = 0.3;
     bool inverse = false;
+
+    // One field's value, as its control shows it.
+    double value(SettingFields::Id id) const;
 };

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 #include "records.h"
+#include "ui_mainwindow.h"
 
 #include <QTest>
 
@@ -12,7 +13,7 @@ std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far, const QByteArr
     auto window = std::make_unique<MainWindow>(Candidates::named({far.slavePath()}));
     if (far.read(4) != frame("?") || !far.write(frame("KV3318 " + firmware)))
         return nullptr;
-    if (!QTest::qWaitFor([&window] { return window->sendButton->isEnabled(); }))
+    if (!QTest::qWaitFor([&window] { return window->form().sendButton->isEnabled(); }))
         return nullptr;
     return window;
 }

@@ -1,6 +1,7 @@
 #include "formcase.h"
 
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QHash>
 #include <QLocale>
@@ -113,10 +114,11 @@ QString FormCase::controlName(const QString &setting)
 
 void FormCase::start(MainWindow &window, SettingsRecord::Length length)
 {
-    const QStringList unit =
-        length == SettingsRecord::Extended
-            ? QStringList{QStringLiteral("fixture"), QStringLiteral("1.0.10.2")}
-            : QStringList{QString(), QString()};
+    // Firmware up to 1.0.10.1 takes the basic record, anything newer the
+    // extended one.
+    const QStringList unit{QStringLiteral("fixture"), length == SettingsRecord::Extended
+                                                          ? QStringLiteral("1.0.10.2")
+                                                          : QStringLiteral("1.0.10.1")};
     QMetaObject::invokeMethod(&window, "onInterfaceDetect", Q_ARG(QStringList, unit));
     // A window that has not yet changed its page names the first one "pulse
     // only"; through the interval page, every case starts with the same title.
@@ -149,6 +151,8 @@ FormCase::Outcome FormCase::outcome(MainWindow &window)
     QString enabled;
     for (const QString &name : enabledControls())
         enabled += flag(window.findChild<QWidget *>(name)->isEnabled());
-    return {window.createDataString(), window.tabWidget->tabText(0),
-            flag(!window.power12Line->isHidden()) + flag(!window.power23Line->isHidden()), enabled};
+    return {window.createDataString(), window.form().tabWidget->tabText(0),
+            flag(!window.form().power12Line->isHidden()) +
+                flag(!window.form().power23Line->isHidden()),
+            enabled};
 }
