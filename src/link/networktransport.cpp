@@ -41,11 +41,11 @@ QString connectFailureText(const QAbstractSocket &socket)
     }
 }
 
-// While opening, a server that goes away takes the open with it.
+// Qt reports a connection the far end closed or reset as an error of its
+// own, before disconnected(), so errors alone tell of a lost connection.
 QString closedText(const QAbstractSocket &socket)
 {
-    if (socket.error() == QAbstractSocket::RemoteHostClosedError ||
-        socket.error() == QAbstractSocket::UnknownSocketError)
+    if (socket.error() == QAbstractSocket::RemoteHostClosedError)
         return QStringLiteral("the server closed the connection");
     return lowerCaseText(socket);
 }
@@ -72,7 +72,6 @@ NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
     });
     connect(socket, &QTcpSocket::connected, this, &NetworkTransport::onConnected);
     connect(socket, &QTcpSocket::errorOccurred, this, &NetworkTransport::onSocketError);
-    connect(socket, &QTcpSocket::disconnected, this, &NetworkTransport::onDisconnected);
 }
 
 std::optional<NetworkAddress> NetworkTransport::parseAddress(const QString &url)
@@ -161,13 +160,6 @@ void NetworkTransport::onSocketError()
         break;
     }
     }
-}
-
-// A peer that closes in order may end the connection without an error.
-void NetworkTransport::onDisconnected()
-{
-    if (state == State::Negotiating || state == State::Open)
-        onSocketError();
 }
 
 void NetworkTransport::close()

@@ -53,7 +53,6 @@ private:
     void connectToServer();
     void onConnected();
     void onSocketError();
-    void onDisconnected();
     void fail(const OpenFailure &failure);
     void shutDown();
 
