@@ -41,11 +41,6 @@ qint64 TelnetStream::bytesToWrite() const
     return pendingUnitBytes;
 }
 
-bool TelnetStream::canReadLine() const
-{
-    return received.contains('\n') || QIODevice::canReadLine();
-}
-
 bool TelnetStream::waitForBytesWritten(int msecs)
 {
     return isOpen() && socket->waitForBytesWritten(msecs);

@@ -31,14 +31,12 @@ public:
 
     explicit TelnetStream(QTcpSocket *socket, QObject *parent = nullptr);
 
-    // Opens for reading and writing, starting a fresh connection: nothing
-    // from an earlier one is kept.
+    // Each connection starts afresh: nothing of an earlier one is kept.
     bool open(OpenMode mode) override;
     void close() override;
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
     qint64 bytesToWrite() const override;
-    bool canReadLine() const override;
     // Lets a program that is about to exit wait for its last message to leave.
     bool waitForBytesWritten(int msecs) override;
 
