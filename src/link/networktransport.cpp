@@ -28,14 +28,12 @@ QString connectFailureText(const QAbstractSocket &socket)
         return QStringLiteral("connection refused");
     case QAbstractSocket::HostNotFoundError:
         return QStringLiteral("host not found");
-    case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("timed out");
     case QAbstractSocket::NetworkError:
         // Qt tells EHOSTUNREACH only by its text; the system's words for it
         // are the ones users look up.
         if (socket.errorString() == QLatin1String("Host unreachable"))
             return QStringLiteral("no route to host");
-        return lowerCaseText(socket);
+        [[fallthrough]];
     default:
         return lowerCaseText(socket);
     }
