@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 namespace
@@ -76,6 +77,7 @@ private Q_SLOTS:
     void closeDuringOpenSaysNothing();
     void connectFailures_data();
     void connectFailures();
+    void connectTimesOut();
 
     void rfc2217SetsTheLine();
     void rfc2217SettingNotTaken_data();
@@ -220,6 +222,25 @@ void NetworkTest::connectFailures()
     QTEST(int(opening.failure().kind), "kind");
     QTEST(opening.failure().text, "text");
     QVERIFY(!opening.transport.isOpen());
+}
+
+void NetworkTest::connectTimesOut()
+{
+    // A server whose queue of connections is full lets a new one hang
+    // unanswered, as a host that drops packets would.
+    QTcpServer server;
+    server.setListenBacklogSize(0);
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    server.pauseAccepting();
+    QTcpSocket filler;
+    filler.connectToHost(QHostAddress::LocalHost, server.serverPort());
+    QVERIFY(QTest::qWaitFor([&] { return filler.state() == QAbstractSocket::ConnectedState; }));
+
+    Opening opening(QStringLiteral("socket://127.0.0.1:%1").arg(server.serverPort()));
+    QVERIFY(!opening.waitForOutcome(2500));
+    QVERIFY(opening.waitForOutcome(1500));
+    QCOMPARE(opening.failure().kind, OpenFailure::Unreachable);
+    QCOMPARE(opening.failure().text, "timed out");
 }
 
 void NetworkTest::rfc2217SetsTheLine()
