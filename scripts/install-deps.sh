@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           libgl-dev fonts-dejavu-core clang libclang-rt-14-dev
-          dpkg-dev file lintian appstream desktop-file-utils "$@")
+          dpkg-dev file lintian appstream desktop-file-utils ser2net "$@")
 
 missing=()
 for package in "${packages[@]}"; do

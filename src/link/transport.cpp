@@ -1,13 +1,16 @@
 #include "transport.h"
 
+#include "networktransport.h"
 #include "serialtransport.h"
 
 Transport *Transport::create(const QString &candidate, QObject *parent)
 {
+    if (isNetwork(candidate))
+        return new NetworkTransport(candidate, parent);
     return new SerialTransport(candidate, parent);
 }
 
-bool Transport::isNetwork(const QString &)
+bool Transport::isNetwork(const QString &candidate)
 {
-    return false;
+    return NetworkTransport::namesNetworkPort(candidate);
 }

@@ -1,0 +1,184 @@
+#include "networktransport.h"
+
+#include "comportcontrol.h"
+#include "telnetstream.h"
+
+#include <QTcpSocket>
+#include <QUrl>
+
+namespace
+{
+const QLatin1String rawScheme("socket");
+const QLatin1String rfc2217Scheme("rfc2217");
+
+// Qt's own words for a socket's error, as this program words failures:
+// lower case, no full stop.
+QString lowerCaseText(const QAbstractSocket &socket)
+{
+    QString text = socket.errorString().toLower();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+QString connectFailureText(const QAbstractSocket &socket)
+{
+    switch (socket.error()) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("connection refused");
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral("host not found");
+    case QAbstractSocket::NetworkError:
+        // Qt tells EHOSTUNREACH only by its text; the system's words for it
+        // are the ones users look up.
+        if (socket.errorString() == QLatin1String("Host unreachable"))
+            return QStringLiteral("no route to host");
+        [[fallthrough]];
+    default:
+        return lowerCaseText(socket);
+    }
+}
+
+// Qt reports a connection the far end closed or reset as an error of its
+// own, before disconnected(), so errors alone tell of a lost connection.
+QString closedText(const QAbstractSocket &socket)
+{
+    if (socket.error() == QAbstractSocket::RemoteHostClosedError)
+        return QStringLiteral("the server closed the connection");
+    return lowerCaseText(socket);
+}
+} // namespace
+
+NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
+    : Transport(parent), url(url), address(parseAddress(url)), socket(new QTcpSocket(this)),
+      stream(nullptr), comPort(nullptr)
+{
+    if (address && address->kind == NetworkAddress::Rfc2217) {
+        stream = new TelnetStream(socket, this);
+        comPort = new ComPortControl(stream, this);
+        connect(comPort, &ComPortControl::confirmed, this, [this] {
+            state = State::Open;
+            Q_EMIT opened();
+        });
+        connect(comPort, &ComPortControl::failed, this, &NetworkTransport::fail);
+    }
+    connectTimer.setSingleShot(true);
+    connectTimer.setInterval(connectTimeoutMs);
+    connect(&connectTimer, &QTimer::timeout, this, [this] {
+        if (state == State::Connecting)
+            fail({OpenFailure::Unreachable, QStringLiteral("timed out")});
+    });
+    connect(socket, &QTcpSocket::connected, this, &NetworkTransport::onConnected);
+    connect(socket, &QTcpSocket::errorOccurred, this, &NetworkTransport::onSocketError);
+}
+
+std::optional<NetworkAddress> NetworkTransport::parseAddress(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme();
+    const int port = parsed.port();
+    if (!parsed.isValid() || (scheme != rawScheme && scheme != rfc2217Scheme) ||
+        parsed.host().isEmpty() || port < 1 || port > 65535 || !parsed.userInfo().isEmpty() ||
+        (!parsed.path().isEmpty() && parsed.path() != QLatin1String("/")) || parsed.hasQuery() ||
+        parsed.hasFragment())
+        return std::nullopt;
+    return NetworkAddress{scheme == rawScheme ? NetworkAddress::Raw : NetworkAddress::Rfc2217,
+                          parsed.host(), quint16(port)};
+}
+
+bool NetworkTransport::namesNetworkPort(const QString &candidate)
+{
+    return candidate.startsWith(rawScheme + QLatin1String("://"), Qt::CaseInsensitive) ||
+           candidate.startsWith(rfc2217Scheme + QLatin1String("://"), Qt::CaseInsensitive);
+}
+
+QIODevice *NetworkTransport::device()
+{
+    if (stream)
+        return stream;
+    return socket;
+}
+
+void NetworkTransport::open()
+{
+    if (state != State::Closed)
+        return;
+    state = State::Connecting;
+    // Connecting from the event loop keeps every outcome, even one the
+    // socket knows at once, after open() has returned.
+    QTimer::singleShot(0, this, &NetworkTransport::connectToServer);
+}
+
+void NetworkTransport::connectToServer()
+{
+    if (state != State::Connecting || socket->state() != QAbstractSocket::UnconnectedState)
+        return;
+    if (!address) {
+        fail({OpenFailure::Other,
+              QStringLiteral("expected rfc2217://host:port or socket://host:port")});
+        return;
+    }
+    connectTimer.start();
+    // The name is looked up on Qt's own thread; nothing here waits for it.
+    socket->connectToHost(address->host, address->port);
+}
+
+void NetworkTransport::onConnected()
+{
+    if (state != State::Connecting)
+        return;
+    connectTimer.stop();
+    // A unit's messages are a few bytes each; they go out at once.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    if (!comPort) {
+        state = State::Open;
+        Q_EMIT opened();
+        return;
+    }
+    state = State::Negotiating;
+    stream->open(QIODevice::ReadWrite);
+    comPort->start();
+}
+
+void NetworkTransport::onSocketError()
+{
+    switch (state) {
+    case State::Closed:
+        break;
+    case State::Connecting:
+        fail({OpenFailure::Unreachable, connectFailureText(*socket)});
+        break;
+    case State::Negotiating:
+        fail({OpenFailure::Unreachable, closedText(*socket)});
+        break;
+    case State::Open: {
+        const QString reason = closedText(*socket);
+        shutDown();
+        Q_EMIT lost(reason);
+        break;
+    }
+    }
+}
+
+void NetworkTransport::close()
+{
+    if (state != State::Closed)
+        shutDown();
+}
+
+void NetworkTransport::fail(const OpenFailure &failure)
+{
+    shutDown();
+    Q_EMIT openFailed(failure);
+}
+
+void NetworkTransport::shutDown()
+{
+    state = State::Closed;
+    connectTimer.stop();
+    if (comPort) {
+        comPort->stop();
+        stream->close();
+    }
+    socket->abort();
+}

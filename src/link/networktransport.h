@@ -1,0 +1,66 @@
+#pragma once
+
+#include "transport.h"
+
+#include <QTimer>
+
+#include <optional>
+
+class ComPortControl;
+class QTcpSocket;
+class TelnetStream;
+
+// Where a unit's serial port is offered on the network.
+struct NetworkAddress {
+    enum Kind {
+        Raw,     // socket://: the port's bytes as they are
+        Rfc2217, // rfc2217://: Telnet, with the port's settings set from here
+    };
+    Kind kind = Raw;
+    QString host;
+    quint16 port = 0;
+};
+
+// A unit reached through a serial port that a computer offers on the
+// network (ser2net and the like), as a plain TCP connection or as Telnet
+// with COM Port Control, which lets this side set the far line.
+class NetworkTransport : public Transport
+{
+    Q_OBJECT
+
+public:
+    static constexpr int connectTimeoutMs = 3000;
+
+    // `url` is rfc2217://HOST:PORT or socket://HOST:PORT; anything else
+    // fails to open, with the reason.
+    explicit NetworkTransport(const QString &url, QObject *parent = nullptr);
+
+    // The address a URL names; none when its scheme, host or port is not valid.
+    static std::optional<NetworkAddress> parseAddress(const QString &url);
+    // Whether a candidate is meant as a network port, valid or not: it
+    // starts with one of the two schemes.
+    static bool namesNetworkPort(const QString &candidate);
+
+    QString name() const override { return url; }
+    void open() override;
+    void close() override;
+    bool isOpen() const override { return state == State::Open; }
+    QIODevice *device() override;
+
+private:
+    enum class State { Closed, Connecting, Negotiating, Open };
+
+    void connectToServer();
+    void onConnected();
+    void onSocketError();
+    void fail(const OpenFailure &failure);
+    void shutDown();
+
+    const QString url;
+    const std::optional<NetworkAddress> address;
+    State state = State::Closed;
+    QTcpSocket *socket;
+    TelnetStream *stream;
+    ComPortControl *comPort;
+    QTimer connectTimer;
+};
