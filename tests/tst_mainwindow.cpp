@@ -3,6 +3,7 @@
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "pseudoterminal.h"
+#include "shownimage.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ class MainWindowTest : public QObject
 private Q_SLOTS:
     void startStateAndModePages();
     void clickableLabelCountsReleasesInside();
+    void imagesHeldAtTheirShownSize();
     void powerSnapsAwayFromOneToTwentyNine();
     void timesNeverZeroAndPulseFitsSequence();
     void waveControllerDrivesSocketsThreeAndFour();
@@ -108,6 +110,20 @@ void MainWindowTest::clickableLabelCountsReleasesInside()
     QApplication::sendEvent(&label, &doubleClick);
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(spy.count(), 3);
+}
+
+// Drawn for the size they are shown at, and for dense screens from the copy
+// with twice the pixels, never blown up from the plain one.
+void MainWindowTest::imagesHeldAtTheirShownSize()
+{
+    const QSize shown(130, 50);
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QPixmap image = shownImage("pulse", shown, ratio);
+        QCOMPARE(image.size(), shown * ratio);
+        QCOMPARE(image.devicePixelRatio(), ratio);
+    }
+    QCOMPARE(shownImage("pulse", shown, 2).toImage(),
+             QImage(":/images/shown/pulse@2x.png").convertToFormat(QImage::Format_RGB32));
 }
 
 void MainWindowTest::powerSnapsAwayFromOneToTwentyNine()

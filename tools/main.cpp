@@ -23,6 +23,19 @@ struct Output {
 const char *const applicationId = "org.kv3318.Config";
 const int iconSizes[] = {48, 64, 128, 256};
 
+// The largest size the window shows an image at, and the same at twice the
+// pixels for dense screens under Qt's @2x name, so that the window never
+// decodes the full drawing at start-up.
+void addShownSizes(QList<Output> &outputs, const QString &name, const QImage image, QSize shown)
+{
+    for (const int ratio : {1, 2}) {
+        const QString suffix = ratio == 1 ? QString() : QStringLiteral("@2x");
+        outputs.append(
+            {QStringLiteral("images/shown/%1%2.png").arg(name, suffix),
+             image.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -53,6 +66,11 @@ int main(int argc, char *argv[])
         {"images/interval.png", drawModeButton(ModeButton::Interval)},
         {"images/sequential.png", drawModeButton(ModeButton::Sequential)},
     };
+    addShownSizes(outputs, QStringLiteral("header"), outputs[0].image, bannerShownSize);
+    const QStringList modes{QStringLiteral("pulse"), QStringLiteral("interval"),
+                            QStringLiteral("sequential")};
+    for (qsizetype mode = 0; mode < modes.size(); ++mode)
+        addShownSizes(outputs, modes[mode], outputs[1 + mode].image, modeButtonShownSize);
     for (const int size : iconSizes)
         outputs.append({QString("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(applicationId),
                         drawAppIcon(size)});

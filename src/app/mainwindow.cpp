@@ -67,7 +67,7 @@ void MainWindow::showImages()
     ui->header->hide();
     ui->header->setMaximumWidth(ui->centralwidget->minimumSizeHint().width());
     ui->header->show();
-    ui->header->setPixmap(shownImage(QStringLiteral(":/images/header.png"),
+    ui->header->setPixmap(shownImage(QStringLiteral("header"),
                                      QSize(ui->header->maximumWidth(), ui->header->maximumHeight()),
                                      devicePixelRatioF()));
 }
@@ -95,12 +95,10 @@ void MainWindow::createModeButtons()
 
     const QSize buttonSize(130, 50);
     const qreal pixelRatio = devicePixelRatioF();
-    const QPixmap pulseImage =
-        shownImage(QStringLiteral(":/images/pulse.png"), buttonSize, pixelRatio);
-    const QPixmap intervalImage =
-        shownImage(QStringLiteral(":/images/interval.png"), buttonSize, pixelRatio);
+    const QPixmap pulseImage = shownImage(QStringLiteral("pulse"), buttonSize, pixelRatio);
+    const QPixmap intervalImage = shownImage(QStringLiteral("interval"), buttonSize, pixelRatio);
     const QPixmap sequentialImage =
-        shownImage(QStringLiteral(":/images/sequential.png"), buttonSize, pixelRatio);
+        shownImage(QStringLiteral("sequential"), buttonSize, pixelRatio);
 
     const QList<ClickableLabel *> buttons{pulseButton, intervalButton, sequentialButton};
     for (ClickableLabel *button : buttons)

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-// The image at `path` decoded once and held at the size it is shown, in
-// device pixels, so a large source image costs neither memory nor a scaling
-// at every paint.
-QPixmap shownImage(const QString &path, QSize shownSize, qreal devicePixelRatio);
+// One of the form's images, held at the size it is shown, in device pixels.
+// It comes from the copy drawn at its largest shown size, or at twice that
+// for a dense screen, so that start-up never decodes the full drawing.
+QPixmap shownImage(const QString &name, QSize shownSize, qreal devicePixelRatio);
