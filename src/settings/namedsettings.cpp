@@ -1,8 +1,11 @@
 #include "namedsettings.h"
 
 #include "formrules.h"
-#include "settingfields.h"
+#include "settingsrecord.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
 #include <QLocale>
 
 #include <cmath>
@@ -54,7 +57,7 @@ double stepsPerUnit(const Field &field)
     return std::pow(10, field.decimals());
 }
 
-QString allowed(const Field &field)
+QString allowedValues(const Field &field)
 {
     switch (field.kind) {
     case Kind::Mode:
@@ -104,6 +107,16 @@ std::optional<double> parseValue(const Field &field, const QString &text)
     return std::round(steps) / stepsPerUnit(field);
 }
 
+// A JSON value as the text a NAME=VALUE change would give.
+QString textOf(const QJsonValue &value)
+{
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
+    if (value.isDouble())
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
+}
+
 QString format(const Field &field, double value)
 {
     if (field.kind == Kind::Mode)
@@ -122,6 +135,11 @@ QStringList NamedSettings::names()
     return list;
 }
 
+QString NamedSettings::allowed(SettingFields::Id id)
+{
+    return allowedValues(SettingFields::field(id));
+}
+
 std::optional<QString> NamedSettings::canonical(const QString &name, const QString &value,
                                                 QString *problem)
 {
@@ -135,7 +153,7 @@ std::optional<QString> NamedSettings::canonical(const QString &name, const QStri
     const std::optional<double> parsed = parseValue(field, value);
     if (!parsed) {
         *problem = QStringLiteral("%1: \"%2\" is not allowed; allowed: %3")
-                       .arg(name, value, allowed(field));
+                       .arg(name, value, allowedValues(field));
         return std::nullopt;
     }
     return format(field, *parsed);
@@ -182,4 +200,43 @@ QJsonObject NamedSettings::toJson(const Settings &settings)
         }
     }
     return object;
+}
+
+std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
+                                                     const QStringList &ignored, QString *problem)
+{
+    for (auto key = object.constBegin(); key != object.constEnd(); ++key) {
+        if (!ignored.contains(key.key()) && !SettingFields::find(key.key())) {
+            *problem = QStringLiteral("unknown setting \"%1\"").arg(key.key());
+            return std::nullopt;
+        }
+    }
+    std::array<long, SettingsRecord::Basic> record{};
+    for (const Field &field : SettingFields::fields) {
+        const QString name = QLatin1String(field.name);
+        if (!object.contains(name)) {
+            *problem = QStringLiteral("%1: missing").arg(name);
+            return std::nullopt;
+        }
+        const QJsonValue value = object.value(name);
+        const std::optional<double> parsed =
+            value.isArray() || value.isObject() ? std::nullopt : parseValue(field, textOf(value));
+        if (!parsed) {
+            *problem = QStringLiteral("%1: %2 is not allowed; allowed: %3")
+                           .arg(name,
+                                QString::fromUtf8(
+                                    QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
+                                    .mid(1)
+                                    .chopped(1),
+                                allowedValues(field));
+            return std::nullopt;
+        }
+        // A time split into two settings adds up in one field, in the
+        // smaller unit.
+        record[size_t(field.position)] += std::lround(*parsed * field.recordUnits);
+    }
+    QStringList fields;
+    for (const long value : record)
+        fields << QString::number(value);
+    return fields.join(QLatin1Char(';'));
 }
