@@ -41,6 +41,11 @@ bool UnitConnection::stillThere()
         exitStatus = shutdown.exitStatus();
         return false;
     }
+    return isThere();
+}
+
+bool UnitConnection::isThere()
+{
     if (lost || !unit)
         return failWith(NoUnit, QStringLiteral("%1: the unit was lost").arg(port()));
     return true;
@@ -163,8 +168,8 @@ bool UnitConnection::flush()
         QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    if (lost || !unit)
-        return failWith(NoUnit, QStringLiteral("%1: the unit was lost").arg(port()));
+    if (!isThere())
+        return false;
     if (unit->bytesToWrite() > 0)
         return failWith(NoAnswer, QStringLiteral("%1: could not write to the port").arg(port()));
     return true;

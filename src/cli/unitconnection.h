@@ -44,7 +44,6 @@ public:
     bool send(const QString &record);
     // Waits until what was written has left for the line.
     bool flush();
-    bool isLost() const { return lost; }
     bool isInterrupted() const { return interrupted; }
 
 Q_SIGNALS:
@@ -56,6 +55,8 @@ private:
     bool failWith(int status, const QString &message);
     // Says why a wait ended early; false when it did.
     bool stillThere();
+    // Says that the unit was lost; false when it was.
+    bool isThere();
 
     ShutdownSignals &shutdown;
     UnitFinder *finder = nullptr;

@@ -53,8 +53,7 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
     if (run.isRunning())
         loop.exec();
 
-    if (connection.isLost())
-        return fail(NoUnit, QStringLiteral("%1: the unit was lost").arg(connection.port()));
+    // Fails at once for a unit that was lost.
     if (!connection.flush())
         return connection.status();
     if (connection.isInterrupted())
