@@ -2,7 +2,6 @@
 #include "commands.h"
 #include "namedsettings.h"
 #include "report.h"
-#include "settingfields.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
 
@@ -15,10 +14,8 @@ int getSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
     if (!names.isEmpty() && commandLine.isJson())
         return fail(BadUsage, QStringLiteral("get: --json gives every setting; name none"));
     for (const QString &name : names) {
-        if (!SettingFields::find(name))
-            return fail(NotValid, QStringLiteral("unknown setting \"%1\"; see kv3318ctl help "
-                                                 "settings")
-                                      .arg(name));
+        if (const std::optional<QString> unknown = NamedSettings::nameProblem(name))
+            return fail(NotValid, *unknown);
     }
 
     UnitConnection connection(shutdown);

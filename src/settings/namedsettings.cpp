@@ -3,8 +3,6 @@
 #include "formrules.h"
 #include "settingsrecord.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonValue>
 #include <QLocale>
 
@@ -107,7 +105,8 @@ std::optional<double> parseValue(const Field &field, const QString &text)
     return std::round(steps) / stepsPerUnit(field);
 }
 
-// A JSON value as the text a NAME=VALUE change would give.
+// A JSON value as the text a NAME=VALUE change would give; an array or an
+// object gives none.
 QString textOf(const QJsonValue &value)
 {
     if (value.isBool())
@@ -135,6 +134,14 @@ QStringList NamedSettings::names()
     return list;
 }
 
+std::optional<QString> NamedSettings::nameProblem(const QString &name)
+{
+    if (SettingFields::find(name))
+        return std::nullopt;
+    return QStringLiteral("unknown setting \"%1\"; known: %2")
+        .arg(name, names().join(QLatin1String(", ")));
+}
+
 QString NamedSettings::allowed(SettingFields::Id id)
 {
     return allowedValues(SettingFields::field(id));
@@ -143,13 +150,11 @@ QString NamedSettings::allowed(SettingFields::Id id)
 std::optional<QString> NamedSettings::canonical(const QString &name, const QString &value,
                                                 QString *problem)
 {
-    const std::optional<SettingFields::Id> id = SettingFields::find(name);
-    if (!id) {
-        *problem = QStringLiteral("unknown setting \"%1\"; known: %2")
-                       .arg(name, names().join(QLatin1String(", ")));
+    if (const std::optional<QString> unknown = nameProblem(name)) {
+        *problem = *unknown;
         return std::nullopt;
     }
-    const Field &field = SettingFields::field(*id);
+    const Field &field = SettingFields::field(*SettingFields::find(name));
     const std::optional<double> parsed = parseValue(field, value);
     if (!parsed) {
         *problem = QStringLiteral("%1: \"%2\" is not allowed; allowed: %3")
@@ -206,8 +211,10 @@ std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
                                                      const QStringList &ignored, QString *problem)
 {
     for (auto key = object.constBegin(); key != object.constEnd(); ++key) {
-        if (!ignored.contains(key.key()) && !SettingFields::find(key.key())) {
-            *problem = QStringLiteral("unknown setting \"%1\"").arg(key.key());
+        if (ignored.contains(key.key()))
+            continue;
+        if (const std::optional<QString> unknown = nameProblem(key.key())) {
+            *problem = *unknown;
             return std::nullopt;
         }
     }
@@ -218,22 +225,12 @@ std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
             *problem = QStringLiteral("%1: missing").arg(name);
             return std::nullopt;
         }
-        const QJsonValue value = object.value(name);
-        const std::optional<double> parsed =
-            value.isArray() || value.isObject() ? std::nullopt : parseValue(field, textOf(value));
-        if (!parsed) {
-            *problem = QStringLiteral("%1: %2 is not allowed; allowed: %3")
-                           .arg(name,
-                                QString::fromUtf8(
-                                    QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
-                                    .mid(1)
-                                    .chopped(1),
-                                allowedValues(field));
+        const QString text = textOf(object.value(name));
+        if (!canonical(name, text, problem))
             return std::nullopt;
-        }
         // A time split into two settings adds up in one field, in the
         // smaller unit.
-        record[size_t(field.position)] += std::lround(*parsed * field.recordUnits);
+        record[size_t(field.position)] += std::lround(*parseValue(field, text) * field.recordUnits);
     }
     QStringList fields;
     for (const long value : record)

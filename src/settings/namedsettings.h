@@ -14,6 +14,8 @@
 namespace NamedSettings
 {
 QStringList names();
+// Why `name` is no setting's, with the names there are; nothing when it is one.
+std::optional<QString> nameProblem(const QString &name);
 // The values a setting takes, in words: "1 to 15", "0 or 30 to 100".
 QString allowed(SettingFields::Id id);
 // The value as text() gives it, when the text names one that the setting's
