@@ -74,37 +74,43 @@ std::optional<SettingsInput> SettingsInput::read(const QString &fileName, bool j
     if (!text)
         return std::nullopt;
     QString problem;
-    if (json) {
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(text->toUtf8(), &error);
-        if (!document.isObject()) {
-            note(
-                input.name + QLatin1String(": not a JSON object") +
-                (error.error != QJsonParseError::NoError
-                     ? QStringLiteral(" (%1 at byte %2)").arg(error.errorString()).arg(error.offset)
-                     : QString()));
-            return std::nullopt;
-        }
-        const std::optional<QString> record =
-            NamedSettings::recordFromJson(document.object(), unitKeys, &problem);
-        if (!record) {
-            note(input.name + QLatin1String(": ") + problem);
-            return std::nullopt;
-        }
-        input.record = *record;
-        if (document.object().value(QLatin1String("recordLength")).toInt() ==
-            SettingsRecord::Extended)
-            input.length = SettingsRecord::Extended;
-        return input;
-    }
-    input.record = *text;
-    const std::optional<SettingsRecord::Length> length = lengthOf(input.record, &problem);
-    if (!length) {
+    const bool taken = json ? input.takeJson(*text, &problem) : input.takeRecord(*text, &problem);
+    if (!taken) {
         note(input.name + QLatin1String(": ") + problem);
         return std::nullopt;
     }
-    input.length = *length;
     return input;
+}
+
+bool SettingsInput::takeJson(const QString &text, QString *problem)
+{
+    // The reader gives the file's bytes as Latin-1; JSON is UTF-8.
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toLatin1(), &error);
+    if (!document.isObject()) {
+        *problem = QStringLiteral("not a JSON object");
+        if (error.error != QJsonParseError::NoError)
+            *problem +=
+                QStringLiteral(" (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
+        return false;
+    }
+    const std::optional<QString> settings =
+        NamedSettings::recordFromJson(document.object(), unitKeys, problem);
+    if (!settings)
+        return false;
+    record = *settings;
+    if (document.object().value(QLatin1String("recordLength")).toInt() == SettingsRecord::Extended)
+        length = SettingsRecord::Extended;
+    return true;
+}
+
+bool SettingsInput::takeRecord(const QString &text, QString *problem)
+{
+    record = text;
+    const std::optional<SettingsRecord::Length> fitting = lengthOf(record, problem);
+    if (fitting)
+        length = *fitting;
+    return fitting.has_value();
 }
 
 std::optional<QString> SettingsInput::recordFor(SettingsRecord::Length target,

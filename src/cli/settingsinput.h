@@ -24,4 +24,8 @@ struct SettingsInput {
     // file; nothing, with the problem, when it does not fit that length.
     // JSON fits either.
     std::optional<QString> recordFor(SettingsRecord::Length length, QString *problem) const;
+
+private:
+    bool takeJson(const QString &text, QString *problem);
+    bool takeRecord(const QString &text, QString *problem);
 };
