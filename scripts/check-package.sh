@@ -33,6 +33,13 @@ desktop-file-validate "$root"/usr/share/applications/org.kv3318.Config.desktop
 grep -q "<release version=\"$version\"" "$root"/usr/share/metainfo/org.kv3318.Config.metainfo.xml \
     || fail "the metainfo has no release $version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6serialport6 || fail "no dependencies were computed"
+for completion in bash-completion/completions/kv3318ctl zsh/vendor-completions/_kv3318ctl \
+                  fish/vendor_completions.d/kv3318ctl.fish; do
+    [ -f "$root/usr/share/$completion" ] || fail "no shell completion in /usr/share/$completion"
+done
+# The manual pages share one footer: the date and the source after the name and section.
+[ "$(head -qn 1 packaging/man/*.1 | sed 's/^\.TH [^ ]* 1 //' | sort -u | wc -l)" -eq 1 ] \
+    || fail "the manual pages' footers differ"
 
 installed() {
     local program=$1

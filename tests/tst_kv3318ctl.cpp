@@ -2,6 +2,9 @@
 #include "records.h"
 #include "virtualunitprocess.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +16,7 @@ namespace
 {
 const QString basicRecord = exampleRecord;
 const QString waveRecord = "0;0;0;0;0;0;0;100;100;30;1;0;0;1;0;1;1;1;30;0";
+const QString extendedRecord = basicRecord + ";111;111";
 
 // kv3318ctl with its candidates set; runs while the test goes on.
 std::unique_ptr<QProcess> startCtl(const QStringList &ports, const QStringList &arguments)
@@ -43,6 +47,18 @@ Outcome finish(QProcess &ctl)
 Outcome run(const QStringList &ports, const QStringList &arguments)
 {
     return finish(*startCtl(ports, arguments));
+}
+
+// A line of bash with kv3318ctl as $CTL, as a script would run it.
+Outcome runShell(const QStringList &ports, const QString &script, const QStringList &arguments = {})
+{
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("KV3318_PORTS", ports.join(':'));
+    environment.insert("CTL", KV3318_CTL);
+    shell.setProcessEnvironment(environment);
+    shell.start("bash", QStringList{"-c", script, "bash"} + arguments);
+    return finish(shell);
 }
 
 QString writeFile(const QTemporaryDir &folder, const QByteArray &content)
@@ -76,6 +92,16 @@ private Q_SLOTS:
         const Outcome none = run({silentLine.slavePath(), silentUnit.portPath()}, {"list"});
         QCOMPARE(none.status, 2);
         QVERIFY(none.err.contains("no unit found"));
+
+        const QJsonArray units =
+            QJsonDocument::fromJson(
+                run({a.portPath(), c.portPath()}, {"list", "--json"}).out.toUtf8())
+                .array();
+        QCOMPARE(units.size(), 2);
+        QCOMPARE(
+            units[0].toObject(),
+            QJsonObject({{"port", a.portPath()}, {"firmware", "1.0.10.1"}, {"recordLength", 20}}));
+        QCOMPARE(units[1].toObject().value("recordLength").toInt(), 22);
     }
 
     void roundTrips_data()
@@ -110,9 +136,10 @@ private Q_SLOTS:
                                                     "stormDays=0", "stormHours=0"});
         QCOMPARE(set.status, 0);
         QCOMPARE(set.out, changed);
-        QVERIFY(set.err.contains("stormHours is 1, not 0"));
+        QCOMPARE(set.err, "kv3318ctl: stormHours: 0 -> 1 (rule)");
         QVERIFY(unit.waitForLine("settings " + changed));
-        QCOMPARE(unit.lines().filter("request").size(), 3); // get, set, and set's read-back
+        // put's read-back, get, set, and set's read-back
+        QCOMPARE(unit.lines().filter("request").size(), 4);
     }
 
     void refusesBadInput_data()
@@ -126,7 +153,7 @@ private Q_SLOTS:
                                        << "22 fields, but the unit's firmware takes 20";
         QTest::newRow("letter") << QStringList{"put"} << QByteArray(record).replace(";10;", ";1O;")
                                 << 4
-                                << "field 10 (food timer, minutes) is \"1O\"; allowed: 1 to 15";
+                                << "field 11 (food timer, minutes) is \"1O\"; allowed: 1 to 15";
         QTest::newRow("no record")
             << QStringList{"put"} << QByteArray("\x89PNG\r\n") << 4 << "not a settings record";
         QTest::newRow("out of range") << QStringList{"set", "foodMinutes=16"} << QByteArray() << 4
@@ -137,9 +164,36 @@ private Q_SLOTS:
                                       << "unknown setting \"colour\"";
         QTest::newRow("wave end") << QStringList{"wave", "--to", "2.6"} << QByteArray() << 4
                                   << "--to: waveSeconds";
+        QTest::newRow("reserved field")
+            << QStringList{"put"} << record + ";111;x" << 4 << "field 22 (reserved) is \"x\"";
+        QTest::newRow("control characters shown")
+            << QStringList{"put"} << record + "\n\n"
+            << 4 << "field 20 (wave inverse, 0 or 1) is \"0\\n\"";
         QTest::newRow("no command") << QStringList{} << QByteArray() << 1 << "no command";
         QTest::newRow("option of another")
-            << QStringList{"list", "--json"} << QByteArray() << 1 << "--json belongs to get only";
+            << QStringList{"wave", "--json"} << QByteArray() << 1 << "wave: takes no --json";
+        QTest::newRow("unknown option")
+            << QStringList{"get", "--bogus"} << QByteArray() << 1 << "unknown option \"--bogus\"";
+        QTest::newRow("firmware without dry run")
+            << QStringList{"put", "--firmware", "1.0.10.2"} << record << 1
+            << "--firmware goes with --dry-run";
+        // A set that changes nothing, or changes something unnamed, is a
+        // mistake of the caller, not a value out of range.
+        QTest::newRow("set nothing")
+            << QStringList{"set"} << QByteArray() << 1 << "set: wrong number of arguments";
+        QTest::newRow("set without a value") << QStringList{"set", "foodMinutes"} << QByteArray()
+                                             << 1 << "\"foodMinutes\" is not NAME=VALUE";
+        QTest::newRow("set without a name")
+            << QStringList{"set", "=10"} << QByteArray() << 1 << "\"=10\" is not NAME=VALUE";
+        QTest::newRow("named twice") << QStringList{"set", "foodMinutes=10", "foodMinutes=11"}
+                                     << QByteArray() << 1 << "foodMinutes is named twice";
+        QTest::newRow("get unknown")
+            << QStringList{"get", "colour"} << QByteArray() << 4 << "unknown setting \"colour\"";
+        QTest::newRow("json not an object")
+            << QStringList{"put", "--json"} << QByteArray("[1]") << 4 << "not a JSON object";
+        QTest::newRow("json missing a setting")
+            << QStringList{"put", "--json"} << QByteArray("{\"mode\": \"pulse\"}") << 4
+            << "power1Socket1: missing";
     }
 
     void refusesBadInput()
@@ -156,7 +210,238 @@ private Q_SLOTS:
         QCOMPARE(outcome.status, status);
         QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
         QCOMPARE(outcome.err.count('\n'), 0);
+        QVERIFY(!outcome.err.endsWith('.'));
         QVERIFY(unit.lines().filter(QRegularExpression("^(settings|adjust|other)")).isEmpty());
+    }
+
+    // What a script does with the output: a backup restored from its file and
+    // through a pipe, and a file from an editor, with its CRLF. Each put reads
+    // the unit's settings back.
+    void backupRestores()
+    {
+        VirtualUnitProcess unit({"--firmware", "1.0.10.2", "--settings", basicRecord});
+        QTemporaryDir folder;
+        const QString backup = folder.filePath("backup.txt");
+        const Outcome fromFile =
+            runShell({unit.portPath()}, "\"$CTL\" get > \"$1\" && \"$CTL\" put \"$1\"", {backup});
+        QVERIFY2(fromFile.status == 0, qPrintable(fromFile.err));
+        QCOMPARE(fromFile.out, extendedRecord);
+        const Outcome piped = runShell({unit.portPath()}, "\"$CTL\" get | \"$CTL\" put -");
+        QVERIFY2(piped.status == 0, qPrintable(piped.err));
+        QCOMPARE(piped.out, extendedRecord);
+        const QString edited = writeFile(folder, otherRecord + ";111;111\r\n");
+        QCOMPARE(run({unit.portPath()}, {"put", edited}).status, 0);
+        QCOMPARE(run({unit.portPath()}, {"get"}).out, otherRecord + ";111;111");
+        QVERIFY(unit.waitForLine("settings " + otherRecord + ";111;111"));
+        QCOMPARE(unit.lines().filter(QRegularExpression("^settings")).size(), 3);
+        QCOMPARE(unit.lines().filter("request").size(), 6);
+    }
+
+    // A backup that did not reach its file is no backup: every command's
+    // output is checked, and its failure has a status of its own.
+    void failedOutputIsAFailure_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("reason");
+        const QString full = "no space left on device";
+        QTest::newRow("get to a full disk") << "\"$CTL\" get > /dev/full" << full;
+        QTest::newRow("json to a full disk") << "\"$CTL\" get --json > /dev/full" << full;
+        QTest::newRow("list to a full disk") << "\"$CTL\" list > /dev/full" << full;
+        QTest::newRow("help to a full disk") << "\"$CTL\" help settings > /dev/full" << full;
+        // Closed, its number must not pass to whatever the program opens
+        // next, a port or a pipe of its own, and take the output there.
+        const QString closed = "bad file descriptor";
+        QTest::newRow("get with output closed") << "\"$CTL\" get >&-" << closed;
+        QTest::newRow("get with input and output closed") << "\"$CTL\" get <&- >&-" << closed;
+    }
+
+    void failedOutputIsAFailure()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, reason);
+        VirtualUnitProcess unit;
+        const Outcome outcome = runShell({unit.portPath()}, script);
+        QCOMPARE(outcome.status, 6);
+        QCOMPARE(outcome.err, "kv3318ctl: standard output could not be written: " + reason);
+        QVERIFY(unit.lines().filter(QRegularExpression("^(settings|other)")).isEmpty());
+    }
+
+    // A unit that changes a setting on its own: put and diff name the field,
+    // counted from 1 as the manual page counts.
+    void putReadsBackAndDiffCompares()
+    {
+        VirtualUnitProcess unit({"--firmware", "1.0.10.1", "--hold", "11=12"});
+        QTemporaryDir folder;
+        const QString file = writeFile(folder, basicRecord.toLatin1());
+        const Outcome put = run({unit.portPath()}, {"put", file});
+        QCOMPARE(put.status, 3);
+        QCOMPARE(put.err, "kv3318ctl: " + unit.portPath() +
+                              ": the unit reads back differently: field 11 (food timer, minutes) "
+                              "is 12, not 10");
+        QVERIFY(unit.waitForLine("request"));
+        QCOMPARE(unit.lines(), QStringList({"probe", "settings " + basicRecord, "request"}));
+
+        const Outcome differs = run({unit.portPath()}, {"diff", file});
+        QCOMPARE(differs.status, 5);
+        QCOMPARE(differs.out, "field 11 (food timer, minutes): 10 in the file, 12 on the unit");
+        const QString held =
+            writeFile(folder, QString(basicRecord).replace(";38;10;", ";38;12;").toLatin1());
+        const Outcome equal = run({unit.portPath()}, {"diff", held});
+        QCOMPARE(equal.status, 0);
+        QCOMPARE(equal.out, "");
+    }
+
+    // Every port that could not be opened is named with its reason, by the
+    // commands that want one unit and by list.
+    void openFailuresSayWhy()
+    {
+        VirtualUnitProcess unit({"--settings", waveRecord});
+        std::unique_ptr<QProcess> holder = startCtl({unit.portPath()}, {"wave"});
+        QVERIFY(unit.waitForLine("adjust 30;0", 5000));
+        const QStringList ports{"/nonexistent/ttyUSB7", unit.portPath()};
+        const QString reasons =
+            "kv3318ctl: /nonexistent/ttyUSB7: not found\nkv3318ctl: " + unit.portPath() +
+            ": in use by another program\n";
+        for (const char *command : {"get", "list"}) {
+            const Outcome outcome = run(ports, {command});
+            QCOMPARE(outcome.status, 2);
+            QCOMPARE(outcome.err, reasons + "kv3318ctl: no unit found on 2 candidate ports");
+        }
+        ::kill(pid_t(holder->processId()), SIGINT);
+        QCOMPARE(finish(*holder).status, 130);
+    }
+
+    // A signal while a port is open ends the command through its clean-up:
+    // the port closed and its lock released, the status the signal's.
+    void signalDuringGetClosesThePort()
+    {
+        PseudoTerminal line;
+        std::unique_ptr<QProcess> get = startCtl({line.slavePath()}, {"get"});
+        QCOMPARE(line.read(4, 5000), QByteArray("\x02?\x03\r"));
+        ::kill(pid_t(get->processId()), SIGTERM);
+        const Outcome outcome = finish(*get);
+        QCOMPARE(get->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(outcome.status, 143);
+    }
+
+    // The form's rules move settings that were not named: each is said.
+    void setSaysWhatTheRulesChanged()
+    {
+        VirtualUnitProcess unit({"--firmware", "1.0.10.1", "--settings",
+                                 "0;100;100;50;50;100;100;50;50;30;1;0;0;1;0;1;1;0;30;0"});
+        const Outcome set =
+            run({unit.portPath()}, {"set", "waveController=on", "waveSeconds=0.30"});
+        QCOMPARE(set.status, 0);
+        QCOMPARE(set.out, "0;100;100;0;0;100;100;100;100;30;1;0;0;1;0;1;1;1;30;0");
+        QCOMPARE(set.err.split('\n'), QStringList({"kv3318ctl: power1Socket3: 50 -> 0 (rule)",
+                                                   "kv3318ctl: power1Socket4: 50 -> 0 (rule)",
+                                                   "kv3318ctl: power2Socket3: 50 -> 100 (rule)",
+                                                   "kv3318ctl: power2Socket4: 50 -> 100 (rule)"}));
+    }
+
+    // A dry run checks a file with no unit attached: against the length it
+    // was written for, or the one the named firmware takes. The only
+    // candidate is missing, so a dry run that probed would fail.
+    void dryRunNeedsNoUnit_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        const QByteArray extended = extendedRecord.toLatin1();
+        QTest::newRow("its own length")
+            << QStringList{} << basicRecord.toLatin1() << 0 << basicRecord;
+        QTest::newRow("extended firmware")
+            << QStringList{"--firmware", "1.0.10.2"} << extended + "\r\n"
+            << 0 << extendedRecord;
+        QTest::newRow("basic firmware")
+            << QStringList{"--firmware", "1.0.10.1"} << extended << 4 << "";
+        QTest::newRow("written as the window writes it")
+            << QStringList{"--firmware", "1.0.10.1"}
+            << QByteArray("0;0;0;0;0;0;0;0;0;030;1;0;0;1;0;1;1;0;30;0") << 0
+            << "0;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
+    }
+
+    void dryRunNeedsNoUnit()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QTemporaryDir folder;
+        const Outcome outcome =
+            run({"/nonexistent/ttyUSB7"},
+                QStringList{"put", "--dry-run"} + arguments + QStringList{writeFile(folder, file)});
+        QVERIFY2(outcome.status == status, qPrintable(outcome.err));
+        QCOMPARE(outcome.out, out);
+        if (status != 0)
+            QVERIFY2(
+                outcome.err.contains(
+                    "a record of 22 fields, but the unit's firmware takes 20 (firmware 1.0.10.1)"),
+                qPrintable(outcome.err));
+    }
+
+    // What get --json prints, put --json takes back, edited or not; get NAME
+    // gives single values.
+    void jsonRoundTrips()
+    {
+        VirtualUnitProcess unit({"--firmware", "1.0.10.2", "--settings", basicRecord});
+        const Outcome first = run({unit.portPath()}, {"get", "--json"});
+        QCOMPARE(first.status, 0);
+        const QJsonObject object = QJsonDocument::fromJson(first.out.toUtf8()).object();
+        QCOMPARE(object.value("port").toString(), unit.portPath());
+        QCOMPARE(object.value("firmware").toString(), "1.0.10.2");
+        QCOMPARE(object.value("recordLength").toInt(), 22);
+        QCOMPARE(object.value("pulseSeconds").toDouble(), 0.38);
+        QCOMPARE(object.value("stormDays").toInt(), 1);
+        QCOMPARE(object.value("stormHours").toInt(), 2);
+
+        QString edited = first.out;
+        // 0.57 s is no whole number of hundredths as a double.
+        edited.replace("\"foodMinutes\": 10", "\"foodMinutes\": 11")
+            .replace("\"pulseSeconds\": 0.38", "\"pulseSeconds\": 0.57");
+        std::unique_ptr<QProcess> put = startCtl({unit.portPath()}, {"put", "--json", "-"});
+        put->write(edited.toUtf8());
+        put->closeWriteChannel();
+        const Outcome sent = finish(*put);
+        QVERIFY2(sent.status == 0, qPrintable(sent.err));
+        QCOMPARE(sent.out, QString(extendedRecord).replace(";38;10;", ";57;11;"));
+        QCOMPARE(run({unit.portPath()}, {"get", "--json"}).out, edited);
+        QCOMPARE(run({unit.portPath()}, {"get", "foodMinutes", "pulseSeconds", "mode"}).out,
+                 "11\n0.57\ninterval");
+    }
+
+    // A run from 2.49 s sends 2.49, then the end, 2.50, one step later, and
+    // stops there at once rather than a step later.
+    void waveEndsAtItsEnd()
+    {
+        VirtualUnitProcess unit({"--settings", QString(waveRecord).replace(";1;30;0", ";1;249;0")});
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome wave = run({unit.portPath()}, {"wave"});
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(wave.status, 0);
+        QCOMPARE(wave.out, "2.49\n2.50");
+        QVERIFY(unit.waitForLine("stop"));
+        QCOMPARE(unit.lines(),
+                 QStringList({"probe", "request", "adjust 249;0", "adjust 250;0", "stop"}));
+    }
+
+    // Each command's own help, and every setting's range from the table of
+    // limits; Qt's options are never offered.
+    void helpComesFromTheTables()
+    {
+        const Outcome general = run({}, {"--help"});
+        QCOMPARE(general.status, 0);
+        QVERIFY(general.out.contains("\n  5      diff: the file and the unit differ\n"));
+        QVERIFY(!general.out.contains("help-all") && !general.out.contains("Qt"));
+        const Outcome get = run({}, {"get", "--help"});
+        QVERIFY(get.out.startsWith("Usage: kv3318ctl [options] get [NAME...]\n"));
+        QVERIFY(get.out.contains("--json") && !get.out.contains("--dry-run"));
+        QCOMPARE(run({}, {"help", "get"}).out, get.out);
+        const QStringList settings = run({}, {"help", "settings"}).out.split('\n');
+        QCOMPARE(settings.filter(QRegularExpression("^  [a-z][A-Za-z0-9]+ ")).size(), 22);
+        QVERIFY(settings.contains("  waveSeconds        seconds  0.30 to 2.50 in steps of 0.01"));
     }
 
     // A unit that goes away mid-command ends it with status 2, not a wait.

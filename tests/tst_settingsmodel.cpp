@@ -5,6 +5,7 @@
 #include "formcase.h"
 #include "namedsettings.h"
 #include "recordcheck.h"
+#include "recordcomparison.h"
 #include "settingfields.h"
 
 #include <QFile>
@@ -114,18 +115,49 @@ private Q_SLOTS:
             SettingsRecord::problem(withField(position, value), SettingsRecord::Basic);
         QVERIFY2(problem.has_value() != allowed, qPrintable(problem.value_or("no problem")));
         if (problem)
-            QVERIFY2(problem->startsWith(QStringLiteral("field %1 (").arg(position)),
+            QVERIFY2(problem->startsWith(QStringLiteral("field %1 (").arg(position + 1)),
                      qPrintable(*problem));
     }
 
     void recordCheckSaysWhatIsAllowed()
     {
         QCOMPARE(SettingsRecord::problem(withField(18, "251"), SettingsRecord::Basic).value_or(""),
-                 "field 18 (wave time, hundredths of a second) is \"251\"; allowed: 30 to 250");
+                 "field 19 (wave time, hundredths of a second) is \"251\"; allowed: 30 to 250");
         QCOMPARE(SettingsRecord::problem(withField(13, "0"), SettingsRecord::Basic).value_or(""),
-                 "field 13 (storm period, hours) is \"0\"; allowed: 1 to 191");
+                 "field 14 (storm period, hours) is \"0\"; allowed: 1 to 191");
         QCOMPARE(SettingsRecord::problem(withField(7, "29"), SettingsRecord::Basic).value_or(""),
-                 "field 7 (power 2 of socket 3, %) is \"29\"; allowed: 0 or 30 to 100");
+                 "field 8 (power 2 of socket 3, %) is \"29\"; allowed: 0 or 30 to 100");
+    }
+
+    // Fields differ by their settings only: a record of the other length
+    // with the same settings is the same, whatever its reserved fields hold.
+    void recordComparison_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QStringList>("differences");
+        QTest::newRow("same") << example << QStringList();
+        QTest::newRow("extended") << example + ";111;111" << QStringList();
+        QTest::newRow("reserved fields") << example + ";0;7" << QStringList();
+        QTest::newRow("first and last")
+            << withField(0, "2").chopped(1) + "1"
+            << QStringList({"1 mode (0 pulse, 1 interval, 2 sequential) 1 2",
+                            "20 wave inverse, 0 or 1 0 1"});
+        QTest::newRow("storm period")
+            << withField(13, "27") << QStringList{"14 storm period, hours 26 27"};
+        QTest::newRow("a field short")
+            << example.section(';', 0, 18) << QStringList{"20 wave inverse, 0 or 1 0 "};
+    }
+    void recordComparison()
+    {
+        QFETCH(QString, other);
+        QFETCH(QStringList, differences);
+        QStringList found;
+        for (const SettingsRecord::Difference &difference :
+             SettingsRecord::differences(example, other))
+            found << QStringLiteral("%1 %2 %3 %4")
+                         .arg(difference.number)
+                         .arg(difference.name, difference.first, difference.second);
+        QCOMPARE(found, differences);
     }
 
     // A value the form's control could not hold is refused, with what is

@@ -5,33 +5,36 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
-// The command, its arguments and the common options, parsed once.
+// The command, its arguments and the options, parsed once. --help and
+// --version become the commands help and version, so that they end as
+// every command does.
 class CommandLine
 {
 public:
     CommandLine();
 
-    // Reads the arguments; --help and --version print and exit here. False,
-    // after one line on standard error, when the usage is wrong.
+    // Reads the arguments; false, after one line on standard error, when the
+    // usage is wrong.
     bool parse(const QStringList &arguments);
 
     QString command() const { return words.value(0); }
     QStringList arguments() const { return words.mid(1); }
-    bool isVerbose() const { return parser.isSet(verboseOption); }
-    bool isJson() const { return parser.isSet(jsonOption); }
-    bool isDryRun() const { return parser.isSet(dryRunOption); }
-    bool hasWaveEnd() const { return parser.isSet(toOption); }
-    QString waveEnd() const { return parser.value(toOption); }
+    bool isVerbose() const { return isSet("verbose"); }
+    bool isJson() const { return isSet("json"); }
+    bool isDryRun() const { return isSet("dry-run"); }
+    bool hasFirmware() const { return isSet("firmware"); }
+    QString firmware() const { return value("firmware"); }
+    bool hasWaveEnd() const { return isSet("to"); }
+    QString waveEnd() const { return value("to"); }
     // The ports to probe: those named with --port, else KV3318_PORTS or the
     // system's list.
     Candidates candidates() const;
 
 private:
+    bool isSet(const char *option) const { return parser.isSet(QLatin1String(option)); }
+    QString value(const char *option) const { return parser.value(QLatin1String(option)); }
+    bool wrongOption() const;
+
     QCommandLineParser parser;
-    QCommandLineOption portOption;
-    QCommandLineOption verboseOption;
-    QCommandLineOption jsonOption;
-    QCommandLineOption dryRunOption;
-    QCommandLineOption toOption;
     QStringList words;
 };

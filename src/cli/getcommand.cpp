@@ -6,21 +6,37 @@
 #include "unitconnection.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 
-int getSettings(const CommandLine &commandLine)
+int getSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
-    UnitConnection connection;
+    const QStringList names = commandLine.arguments();
+    if (!names.isEmpty() && commandLine.isJson())
+        return fail(BadUsage, QStringLiteral("get: --json gives every setting; name none"));
+    for (const QString &name : names) {
+        if (const std::optional<QString> unknown = NamedSettings::nameProblem(name))
+            return fail(NotValid, *unknown);
+    }
+
+    UnitConnection connection(shutdown);
     if (!connection.open(commandLine.candidates()))
         return connection.status();
     const std::optional<Settings> settings = connection.receiveSettings();
     if (!settings)
         return connection.status();
     // What the window would record after receiving it.
-    if (commandLine.isJson())
-        printLine(QString::fromUtf8(QJsonDocument(NamedSettings::toJson(*settings))
-                                        .toJson(QJsonDocument::Indented)
-                                        .trimmed()));
-    else
+    if (commandLine.isJson()) {
+        QJsonObject object = NamedSettings::toJson(*settings);
+        object.insert(QLatin1String("port"), connection.port());
+        object.insert(QLatin1String("firmware"), connection.firmware());
+        object.insert(QLatin1String("recordLength"), int(connection.recordLength()));
+        printLine(
+            QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+    } else if (!names.isEmpty()) {
+        for (const QString &name : names)
+            printLine(NamedSettings::text(*settings, name));
+    } else {
         printLine(SettingsRecord::write(*settings, connection.recordLength()));
+    }
     return Done;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 // What every command ends with; documented in --help and the manual page.
 enum ExitStatus {
@@ -9,16 +9,23 @@ enum ExitStatus {
     NoUnit = 2,
     NoAnswer = 3,
     NotValid = 4,
+    Differs = 5,
     OutputFailed = 6,
 };
 
 // One line on standard output, pushed out at once so that a pipe sees each
 // line when it happens; false when it could not be written.
 bool printLine(const QString &line);
-// One line on standard error.
+// Whether everything printed reached standard output; on failure, says so
+// on standard error. A command's output is only done when this holds.
+bool outputWritten();
+// One line on standard error; control characters in the message are shown
+// escaped, so that it stays one line whatever a file or unit held.
 void note(const QString &message);
 // One line on standard error; gives the status to exit with.
 int fail(ExitStatus status, const QString &message);
+// What a search that found no unit on `ports` says.
+QString noUnitFound(const QStringList &ports);
 // Qt's messages only with --verbose: without it a command says what went
 // wrong in its own single line.
 void showDebugOutput(bool show);

@@ -1,7 +1,9 @@
 #include "unitconnection.h"
 
 #include "recordcheck.h"
+#include "recordcomparison.h"
 #include "report.h"
+#include "shutdownsignals.h"
 #include "unitfinder.h"
 #include "unitlink.h"
 #include "unitmessages.h"
@@ -16,7 +18,13 @@ namespace
 constexpr int answerTimeoutMs = 2000;
 } // namespace
 
-UnitConnection::UnitConnection() = default;
+UnitConnection::UnitConnection(ShutdownSignals &shutdown) : shutdown(shutdown)
+{
+    connect(&shutdown, &ShutdownSignals::requested, this, [this] {
+        interrupted = true;
+        Q_EMIT ended();
+    });
+}
 
 UnitConnection::~UnitConnection() = default;
 
@@ -26,11 +34,28 @@ bool UnitConnection::failWith(int status, const QString &message)
     return false;
 }
 
+bool UnitConnection::stillThere()
+{
+    if (interrupted) {
+        // The user knows why; the status says it to a script.
+        exitStatus = shutdown.exitStatus();
+        return false;
+    }
+    return isThere();
+}
+
+bool UnitConnection::isThere()
+{
+    if (lost || !unit)
+        return failWith(NoUnit, QStringLiteral("%1: the unit was lost").arg(port()));
+    return true;
+}
+
 bool UnitConnection::open(const Candidates &candidates)
 {
     const QStringList ports = candidates.ports();
     if (ports.isEmpty())
-        return failWith(NoUnit, QStringLiteral("no candidate ports to probe"));
+        return failWith(NoUnit, noUnitFound(ports));
     finder = new UnitFinder(candidates, this);
     QEventLoop loop;
     SearchReport report;
@@ -39,20 +64,26 @@ bool UnitConnection::open(const Candidates &candidates)
         report = ended;
         loop.quit();
     });
+    connect(this, &UnitConnection::ended, &loop, &QEventLoop::quit);
     finder->search();
-    if (finder->isProbing())
+    if (finder->isProbing() && !interrupted)
         loop.exec();
+    if (interrupted) {
+        exitStatus = shutdown.exitStatus();
+        return false;
+    }
     unit = finder->unit();
     if (!unit) {
         for (const SearchReport::Failure &failed : std::as_const(report.openFailures))
             note(failed.port + QLatin1String(": ") + failed.failure.text);
-        return failWith(NoUnit, QStringLiteral("no unit found on %1").arg(ports.join(u' ')));
+        return failWith(NoUnit, noUnitFound(ports));
     }
     foundPort = unit->port();
     foundFirmware = unit->firmware();
     connect(finder, &UnitFinder::unitLost, this, [this] {
         lost = true;
         Q_EMIT lostUnit();
+        Q_EMIT ended();
     });
     return true;
 }
@@ -70,20 +101,18 @@ std::optional<QString> UnitConnection::requestSettings()
             answer = body;
             loop.quit();
         });
-    connect(this, &UnitConnection::lostUnit, &loop, &QEventLoop::quit);
+    connect(this, &UnitConnection::ended, &loop, &QEventLoop::quit);
     QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
     unit->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
-    if (!lost)
+    if (!lost && !interrupted)
         loop.exec();
     disconnect(answered);
-    if (lost) {
-        failWith(NoUnit, QStringLiteral("the unit on %1 was lost").arg(port()));
+    if (!stillThere())
         return std::nullopt;
-    }
     if (!answer)
-        failWith(NoAnswer, QStringLiteral("the unit on %1 did not answer within %2 s")
-                               .arg(port())
-                               .arg(answerTimeoutMs / 1000));
+        failWith(
+            NoAnswer,
+            QStringLiteral("%1: no answer within %2 s").arg(port()).arg(answerTimeoutMs / 1000));
     return answer;
 }
 
@@ -98,7 +127,7 @@ std::optional<Settings> UnitConnection::receiveSettings()
     if (!answer)
         return std::nullopt;
     if (const std::optional<QString> problem = SettingsRecord::problem(*answer, recordLength())) {
-        failWith(NoAnswer, QStringLiteral("the unit on %1 answered with %2").arg(port(), *problem));
+        failWith(NoAnswer, QStringLiteral("%1: the unit answered with %2").arg(port(), *problem));
         return std::nullopt;
     }
     Settings settings;
@@ -106,8 +135,32 @@ std::optional<Settings> UnitConnection::receiveSettings()
     return settings;
 }
 
+bool UnitConnection::send(const QString &record)
+{
+    unit->writeFrame(record);
+    if (!flush())
+        return false;
+    printLine(record);
+    const std::optional<QString> readBack = requestSettings();
+    if (!readBack)
+        return false;
+    const QList<SettingsRecord::Difference> differences =
+        SettingsRecord::differences(record, *readBack);
+    if (differences.isEmpty())
+        return true;
+    QStringList fields;
+    for (const SettingsRecord::Difference &difference : differences)
+        fields << QStringLiteral("field %1 (%2) is %3, not %4")
+                      .arg(difference.number)
+                      .arg(difference.name, difference.second, difference.first);
+    return failWith(NoAnswer, QStringLiteral("%1: the unit reads back differently: %2")
+                                  .arg(port(), fields.join(QLatin1String("; "))));
+}
+
 bool UnitConnection::flush()
 {
+    // Not cut short by a signal: what was begun leaves whole, a wave run's
+    // stop byte included.
     if (!lost && unit && unit->bytesToWrite() > 0) {
         QEventLoop loop;
         connect(unit, &UnitLink::allWritten, &loop, &QEventLoop::quit);
@@ -115,9 +168,9 @@ bool UnitConnection::flush()
         QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    if (lost || !unit)
-        return failWith(NoUnit, QStringLiteral("the unit on %1 was lost").arg(port()));
+    if (!isThere())
+        return false;
     if (unit->bytesToWrite() > 0)
-        return failWith(NoAnswer, QStringLiteral("could not write to %1").arg(port()));
+        return failWith(NoAnswer, QStringLiteral("%1: could not write to the port").arg(port()));
     return true;
 }

@@ -10,7 +10,7 @@
 
 #include <QEventLoop>
 
-int runWave(const CommandLine &commandLine)
+int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
     Settings end;
     end.waveSeconds = SettingFields::field(SettingFields::WaveSeconds).maximum;
@@ -19,17 +19,10 @@ int runWave(const CommandLine &commandLine)
                 NamedSettings::set(end, QStringLiteral("waveSeconds"), commandLine.waveEnd()))
             return fail(NotValid, QStringLiteral("--to: ") + *problem);
     }
-    // Installed before the unit is reached: a signal while it is being found
-    // ends the command before the run starts, and none can end the program
-    // between the first message and the stop byte.
-    ShutdownSignals shutdown;
-    if (!shutdown.install())
-        return fail(BadUsage, QStringLiteral("cannot watch for the signals that end a program"));
-    bool interrupted = false;
-    QObject::connect(&shutdown, &ShutdownSignals::requested,
-                     [&interrupted] { interrupted = true; });
-
-    UnitConnection connection;
+    // A signal while the unit is being found ends the command before the
+    // run starts; none can end the program between the first message and
+    // the stop byte.
+    UnitConnection connection(shutdown);
     if (!connection.open(commandLine.candidates()))
         return connection.status();
     const std::optional<Settings> current = connection.receiveSettings();
@@ -37,10 +30,10 @@ int runWave(const CommandLine &commandLine)
         return connection.status();
     // The window offers a run only while the wave controller is on.
     if (!current->waveController)
-        return fail(NotValid, QStringLiteral("the wave controller of the unit on %1 is off; "
-                                             "switch it on with: set waveController=on")
+        return fail(NotValid, QStringLiteral("%1: the wave controller is off; switch it on "
+                                             "with: kv3318ctl set waveController=on")
                                   .arg(connection.port()));
-    if (interrupted)
+    if (connection.isInterrupted())
         return shutdown.exitStatus();
 
     WaveRun run;
@@ -60,13 +53,13 @@ int runWave(const CommandLine &commandLine)
     if (run.isRunning())
         loop.exec();
 
-    if (connection.isLost())
-        return fail(NoUnit, QStringLiteral("the unit on %1 was lost").arg(connection.port()));
+    // Fails at once for a unit that was lost.
     if (!connection.flush())
         return connection.status();
-    if (interrupted)
+    if (connection.isInterrupted())
         return shutdown.exitStatus();
+    // The program's end says why.
     if (outputFailed)
-        return fail(OutputFailed, QStringLiteral("standard output: cannot write the steps"));
+        return OutputFailed;
     return Done;
 }

@@ -1,8 +1,9 @@
 #include "namedsettings.h"
 
 #include "formrules.h"
-#include "settingfields.h"
+#include "settingsrecord.h"
 
+#include <QJsonValue>
 #include <QLocale>
 
 #include <cmath>
@@ -21,7 +22,7 @@ double stepsPerUnit(const Field &field)
     return std::pow(10, field.decimals());
 }
 
-QString allowed(const Field &field)
+QString allowedValues(const Field &field)
 {
     switch (field.kind) {
     case Kind::Mode:
@@ -71,6 +72,17 @@ std::optional<double> parseValue(const Field &field, const QString &text)
     return std::round(steps) / stepsPerUnit(field);
 }
 
+// A JSON value as the text a NAME=VALUE change would give; an array or an
+// object gives none.
+QString textOf(const QJsonValue &value)
+{
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
+    if (value.isDouble())
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
+}
+
 QString format(const Field &field, double value)
 {
     if (field.kind == Kind::Mode)
@@ -89,20 +101,31 @@ QStringList NamedSettings::names()
     return list;
 }
 
+std::optional<QString> NamedSettings::nameProblem(const QString &name)
+{
+    if (SettingFields::find(name))
+        return std::nullopt;
+    return QStringLiteral("unknown setting \"%1\"; known: %2")
+        .arg(name, names().join(QLatin1String(", ")));
+}
+
+QString NamedSettings::allowed(SettingFields::Id id)
+{
+    return allowedValues(SettingFields::field(id));
+}
+
 std::optional<QString> NamedSettings::canonical(const QString &name, const QString &value,
                                                 QString *problem)
 {
-    const std::optional<SettingFields::Id> id = SettingFields::find(name);
-    if (!id) {
-        *problem = QStringLiteral("unknown setting \"%1\"; known: %2")
-                       .arg(name, names().join(QLatin1String(", ")));
+    if (const std::optional<QString> unknown = nameProblem(name)) {
+        *problem = *unknown;
         return std::nullopt;
     }
-    const Field &field = SettingFields::field(*id);
+    const Field &field = SettingFields::field(*SettingFields::find(name));
     const std::optional<double> parsed = parseValue(field, value);
     if (!parsed) {
         *problem = QStringLiteral("%1: \"%2\" is not allowed; allowed: %3")
-                       .arg(name, value, allowed(field));
+                       .arg(name, value, allowedValues(field));
         return std::nullopt;
     }
     return format(field, *parsed);
@@ -149,4 +172,35 @@ QJsonObject NamedSettings::toJson(const Settings &settings)
         }
     }
     return object;
+}
+
+std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
+                                                     const QStringList &ignored, QString *problem)
+{
+    for (auto key = object.constBegin(); key != object.constEnd(); ++key) {
+        if (ignored.contains(key.key()))
+            continue;
+        if (const std::optional<QString> unknown = nameProblem(key.key())) {
+            *problem = *unknown;
+            return std::nullopt;
+        }
+    }
+    std::array<long, SettingsRecord::Basic> record{};
+    for (const Field &field : SettingFields::fields) {
+        const QString name = QLatin1String(field.name);
+        if (!object.contains(name)) {
+            *problem = QStringLiteral("%1: missing").arg(name);
+            return std::nullopt;
+        }
+        const QString text = textOf(object.value(name));
+        if (!canonical(name, text, problem))
+            return std::nullopt;
+        // A time split into two settings adds up in one field, in the
+        // smaller unit.
+        record[size_t(field.position)] += std::lround(*parseValue(field, text) * field.recordUnits);
+    }
+    QStringList fields;
+    for (const long value : record)
+        fields << QString::number(value);
+    return fields.join(QLatin1Char(';'));
 }

@@ -69,11 +69,15 @@ std::optional<QString> SettingsRecord::problem(const QString &record, Length len
     }
     for (qsizetype position = 0; position < fields.size(); ++position) {
         const QString &text = fields[position];
+        // Messages count fields from 1, as the manual pages do.
+        const qsizetype number = position + 1;
         if (position >= Basic) {
             // The two extra fields of an extended record carry nothing, but
             // they are numbers like every other.
             if (!isDigits(text))
-                return QStringLiteral("field %1 is \"%2\", not a number").arg(position).arg(text);
+                return QStringLiteral("field %1 (%2) is \"%3\", not a number")
+                    .arg(number)
+                    .arg(QLatin1String(SettingFields::Text::reserved), text);
             continue;
         }
         const FieldRule rule = ruleAt(position);
@@ -82,7 +86,7 @@ std::optional<QString> SettingsRecord::problem(const QString &record, Length len
                           value <= rule.maximum && !(value > 0 && value < rule.lowestRunning);
         if (!fits)
             return QStringLiteral("field %1 (%2) is \"%3\"; allowed: %4")
-                .arg(position)
+                .arg(number)
                 .arg(QLatin1String(rule.meaning), text, allowed(rule));
     }
     return std::nullopt;

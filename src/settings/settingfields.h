@@ -79,6 +79,8 @@ namespace Text
 inline constexpr char percent[] = "percent";
 inline constexpr char stormPeriod[] = "storm period, hours";
 inline constexpr char intervalTime[] = "interval time, minutes";
+// The two fields an extended record adds after the settings carry nothing.
+inline constexpr char reserved[] = "reserved";
 } // namespace Text
 
 constexpr Field powerField(const char *name, int position, const char *meaning)
@@ -130,6 +132,17 @@ inline std::optional<Id> find(const QString &name)
             return Id(id);
     }
     return std::nullopt;
+}
+
+// What the record's field at `position` (counted from 0) holds, as messages
+// name it; every field past the settings is reserved.
+inline const char *recordFieldMeaning(int position)
+{
+    for (const Field &field : fields) {
+        if (field.position == position)
+            return field.meaning;
+    }
+    return Text::reserved;
 }
 
 // level 1 or 2, socket 1 to 4

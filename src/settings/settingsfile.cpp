@@ -33,11 +33,25 @@ std::optional<QString> SettingsFile::read(const QString &fileName, Failure *fail
 
 std::optional<QString> SettingsFile::read(QIODevice &device, Failure *failure)
 {
-    QByteArray bytes = device.read(maxSize + 1);
+    // A pipe gives what has arrived so far; the record is whole only at its
+    // end.
+    QByteArray bytes;
+    while (bytes.size() <= maxSize) {
+        const QByteArray piece = device.read(maxSize + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
     else if (bytes.size() > maxSize)
         return fail(failure, Failure::TooLarge);
+    // An editor, or `kv3318ctl get > file`, ends the line; that one line end
+    // is no part of the record.
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    else if (bytes.endsWith('\n'))
+        bytes.chop(1);
     return QString::fromLatin1(bytes);
 }

@@ -7,7 +7,8 @@
 class QIODevice;
 
 // Reading a settings file: the text up to the first NUL byte, as Latin-1,
-// from a regular file that holds no more than a record could.
+// from a regular file that holds no more than a record could, without one
+// line end (LF or CRLF) at its end.
 namespace SettingsFile
 {
 // A record is under a hundred bytes. A file that holds this much before its

@@ -56,7 +56,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption linkOption(
         QStringLiteral("link"), QStringLiteral("Symbolic link to the port, removed at the end."),
         QStringLiteral("path"));
-    options.addOptions({firmwareOption, settingsOption, silentOption, chunkOption, linkOption});
+    const QCommandLineOption holdOption(
+        QStringLiteral("hold"),
+        QStringLiteral("Keep field n of the record (counted from 1) at value, whatever is sent: "
+                       "a unit that changes a setting on its own."),
+        QStringLiteral("n=value"));
+    options.addOptions(
+        {firmwareOption, settingsOption, silentOption, chunkOption, linkOption, holdOption});
     options.process(app);
 
     int chunkSize = 0;
@@ -70,6 +76,15 @@ int main(int argc, char *argv[])
     UnitResponder unit(options.value(firmwareOption).toLatin1());
     if (!unit.loadRecord(options.value(settingsOption).toLatin1()))
         return fail(QStringLiteral("--settings needs a record of 20 or 22 fields"));
+
+    if (options.isSet(holdOption)) {
+        const QStringList held = options.value(holdOption).split(QLatin1Char('='));
+        bool isNumber = false;
+        const int field = held.value(0).toInt(&isNumber);
+        if (held.size() != 2 || !isNumber || held[1].isEmpty() ||
+            !unit.holdField(field - 1, held[1].toLatin1()))
+            return fail(QStringLiteral("--hold needs n=value, n a field from 1 to 20"));
+    }
 
     ShutdownSignals shutdown;
     if (!shutdown.install())

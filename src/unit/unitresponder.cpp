@@ -67,6 +67,18 @@ bool UnitResponder::loadRecord(const QByteArray &record)
         return false;
     // The two trailing fields of an extended record carry nothing to keep.
     fields = parts.first(basicFieldCount);
+    if (heldPosition >= 0)
+        fields[heldPosition] = heldValue;
+    return true;
+}
+
+bool UnitResponder::holdField(int position, const QByteArray &value)
+{
+    if (position < 0 || position >= basicFieldCount)
+        return false;
+    heldPosition = position;
+    heldValue = value;
+    fields[position] = value;
     return true;
 }
 

@@ -20,6 +20,10 @@ public:
     // Accepts a basic or an extended record; false, and nothing changed,
     // for anything else.
     bool loadRecord(const QByteArray &record);
+    // From now on the field at `position` (counted from 0) holds `value`
+    // whatever a record sets it to, as a unit that changes a setting on its
+    // own; false, and nothing held, for a position past the settings.
+    bool holdField(int position, const QByteArray &value);
 
 public slots:
     void handleFrame(const QByteArray &body);
@@ -36,4 +40,6 @@ private:
     QByteArray firmware;
     bool extended;
     QByteArrayList fields;
+    int heldPosition = -1;
+    QByteArray heldValue;
 };

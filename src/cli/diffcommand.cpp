@@ -1,0 +1,36 @@
+#include "commandline.h"
+#include "commands.h"
+#include "recordcomparison.h"
+#include "report.h"
+#include "settingsinput.h"
+#include "settingsrecord.h"
+#include "unitconnection.h"
+
+int diffSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
+{
+    const std::optional<SettingsInput> input =
+        SettingsInput::read(commandLine.arguments().constFirst(), commandLine.isJson());
+    if (!input)
+        return NotValid;
+    UnitConnection connection(shutdown);
+    if (!connection.open(commandLine.candidates()))
+        return connection.status();
+    QString problem;
+    // Both sides as the window would hold them, so that only settings the
+    // unit would take differently count.
+    const std::optional<QString> record = input->recordFor(connection.recordLength(), &problem);
+    if (!record)
+        return fail(NotValid,
+                    QStringLiteral("%1: %2 (%3 on %4)")
+                        .arg(input->name, problem, connection.firmware(), connection.port()));
+    const std::optional<Settings> unit = connection.receiveSettings();
+    if (!unit)
+        return connection.status();
+    const QList<SettingsRecord::Difference> differences = SettingsRecord::differences(
+        *record, SettingsRecord::write(*unit, connection.recordLength()));
+    for (const SettingsRecord::Difference &difference : differences)
+        printLine(QStringLiteral("field %1 (%2): %3 in the file, %4 on the unit")
+                      .arg(difference.number)
+                      .arg(difference.name, difference.first, difference.second));
+    return differences.isEmpty() ? Done : Differs;
+}

@@ -1,0 +1,126 @@
+#include "settingsinput.h"
+
+#include "namedsettings.h"
+#include "recordcheck.h"
+#include "report.h"
+#include "settingsfile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace
+{
+QString describe(const SettingsFile::Failure &failure)
+{
+    switch (failure.kind) {
+    case SettingsFile::Failure::Missing:
+        return QStringLiteral("no such file");
+    case SettingsFile::Failure::NotRegularFile:
+        return QStringLiteral("not a regular file");
+    case SettingsFile::Failure::Unreadable:
+        return failure.reason;
+    case SettingsFile::Failure::TooLarge:
+        break;
+    }
+    return QStringLiteral("more than %1 bytes, too long for settings").arg(SettingsFile::maxSize);
+}
+
+std::optional<QString> readText(const QString &fileName, const QString &name)
+{
+    SettingsFile::Failure failure;
+    std::optional<QString> text;
+    if (fileName != QLatin1String("-")) {
+        text = SettingsFile::read(fileName, &failure);
+    } else {
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly)) {
+            note(name + QLatin1String(": cannot be read"));
+            return std::nullopt;
+        }
+        text = SettingsFile::read(input, &failure);
+    }
+    if (!text)
+        note(name + QLatin1String(": ") + describe(failure));
+    return text;
+}
+
+// A record is 20 or 22 numbers whatever the unit takes; the message is the
+// one of the length the record comes closest to.
+std::optional<SettingsRecord::Length> lengthOf(const QString &record, QString *problem)
+{
+    for (const SettingsRecord::Length length : {SettingsRecord::Basic, SettingsRecord::Extended}) {
+        if (!SettingsRecord::problem(record, length))
+            return length;
+    }
+    const qsizetype fields = record.split(u';', Qt::SkipEmptyParts).size();
+    *problem = *SettingsRecord::problem(record, fields >= SettingsRecord::Extended
+                                                    ? SettingsRecord::Extended
+                                                    : SettingsRecord::Basic);
+    return std::nullopt;
+}
+
+// What get --json adds beside the settings, and put --json passes over.
+const QStringList unitKeys{QStringLiteral("port"), QStringLiteral("firmware"),
+                           QStringLiteral("recordLength")};
+} // namespace
+
+std::optional<SettingsInput> SettingsInput::read(const QString &fileName, bool json)
+{
+    SettingsInput input;
+    input.name = fileName == QLatin1String("-") ? QStringLiteral("standard input") : fileName;
+    input.fromJson = json;
+    const std::optional<QString> text = readText(fileName, input.name);
+    if (!text)
+        return std::nullopt;
+    QString problem;
+    const bool taken = json ? input.takeJson(*text, &problem) : input.takeRecord(*text, &problem);
+    if (!taken) {
+        note(input.name + QLatin1String(": ") + problem);
+        return std::nullopt;
+    }
+    return input;
+}
+
+bool SettingsInput::takeJson(const QString &text, QString *problem)
+{
+    // The reader gives the file's bytes as Latin-1; JSON is UTF-8.
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toLatin1(), &error);
+    if (!document.isObject()) {
+        *problem = QStringLiteral("not a JSON object");
+        if (error.error != QJsonParseError::NoError)
+            *problem +=
+                QStringLiteral(" (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
+        return false;
+    }
+    const std::optional<QString> settings =
+        NamedSettings::recordFromJson(document.object(), unitKeys, problem);
+    if (!settings)
+        return false;
+    record = *settings;
+    if (document.object().value(QLatin1String("recordLength")).toInt() == SettingsRecord::Extended)
+        length = SettingsRecord::Extended;
+    return true;
+}
+
+bool SettingsInput::takeRecord(const QString &text, QString *problem)
+{
+    record = text;
+    const std::optional<SettingsRecord::Length> fitting = lengthOf(record, problem);
+    if (fitting)
+        length = *fitting;
+    return fitting.has_value();
+}
+
+std::optional<QString> SettingsInput::recordFor(SettingsRecord::Length target,
+                                                QString *problem) const
+{
+    if (!fromJson && length != target) {
+        *problem = *SettingsRecord::problem(record, target);
+        return std::nullopt;
+    }
+    Settings settings;
+    SettingsRecord::read(settings, record, fromJson ? SettingsRecord::Basic : length);
+    return SettingsRecord::write(settings, target);
+}
