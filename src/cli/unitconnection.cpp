@@ -90,6 +90,9 @@ bool UnitConnection::open(const Candidates &candidates)
 
 std::optional<QString> UnitConnection::requestSettings()
 {
+    // Whatever ended an earlier wait ends this one before it starts.
+    if (!stillThere())
+        return std::nullopt;
     std::optional<QString> answer;
     QEventLoop loop;
     // The first message after the request is the answer, as in the window;
@@ -137,6 +140,8 @@ std::optional<Settings> UnitConnection::receiveSettings()
 
 bool UnitConnection::send(const QString &record)
 {
+    if (!stillThere())
+        return false;
     unit->writeFrame(record);
     if (!flush())
         return false;
