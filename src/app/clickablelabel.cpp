@@ -20,6 +20,7 @@ void ClickableLabel::setChecked(bool value)
     if (checked == value)
         return;
     checked = value;
+    update();
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);
@@ -62,14 +63,21 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
 void ClickableLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
+    if (!hasFocus() && !checked)
         return;
-    // The image fills the whole label, so the frame goes over it: the
+    // The image fills the whole label, so the marks go over it, in the
     // highlight colour with a light line inside, seen on dark and light
-    // parts of the image alike.
+    // parts of the image alike: a broad frame for the current choice, a
+    // thin one for the keyboard's focus.
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    const qreal width = checked ? 4 : 2;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), width));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
     painter.setPen(palette().color(QPalette::HighlightedText));
-    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    painter.drawRect(QRectF(rect()).adjusted(width + 0.5, width + 0.5, -width - 0.5, -width - 0.5));
+    if (checked && hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(
+            QRectF(rect()).adjusted(width + 2.5, width + 2.5, -width - 2.5, -width - 2.5));
+    }
 }

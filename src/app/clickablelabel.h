@@ -5,7 +5,7 @@
 // A label that acts as a button: a press followed by a release inside it,
 // with any mouse button, is one click, and so are Space and Enter while it
 // has the keyboard focus. It is one choice among several: the checked one
-// is the current choice, which screen readers announce; it is not drawn.
+// is the current choice, framed, and announced by screen readers.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "settingsfile.h"
+#include "settingsrecord.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -61,9 +62,12 @@ void MainWindow::writeSettings()
     // thrown away.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, record) ||
-        !file.commit())
+        !file.commit()) {
         warnAboutFile(tr("record to data file"), fileName,
                       tr("The settings could not be recorded: %1").arg(file.errorString()));
+        return;
+    }
+    tell(tr("settings recorded to %1").arg(QDir::toNativeSeparators(fileName)));
 }
 
 void MainWindow::loadSettings()
@@ -73,26 +77,28 @@ void MainWindow::loadSettings()
     if (fileName.isEmpty())
         return;
     QString failure;
-    // The record reader stays silent, for it reads the unit's answers too;
-    // a file's length is judged here, where the user can be told.
-    if (const std::optional<QString> record = recordInFile(fileName, &failure)) {
-        const qsizetype fields = fieldCount(*record);
-        if (fields == recordLength()) {
-            readDataString(*record);
-            return;
-        }
-        if (!isRecordLength(fields))
-            failure = tr("The file holds no settings record.");
-        else if (unitVersion == 0)
-            failure = tr("The file holds a record of %1 fields; without a unit, records have %2.")
-                          .arg(fields)
-                          .arg(recordLength());
-        else
-            failure = tr("The file holds a record of %1 fields; this unit's firmware uses %2.")
-                          .arg(fields)
-                          .arg(recordLength());
+    const std::optional<QString> record = recordInFile(fileName, &failure);
+    const qsizetype fields = record ? fieldCount(*record) : 0;
+    if (record && !isRecordLength(fields))
+        failure = tr("The file holds no settings record.");
+    if (!record || !isRecordLength(fields)) {
+        warnAboutFile(tr("restore from data file"), fileName, failure);
+        return;
     }
-    warnAboutFile(tr("restore from data file"), fileName, failure);
+    // A record of either length restores: its settings are the same, and
+    // the two reserved fields of the longer one carry nothing.
+    applyRecord(*record, SettingsRecord::Length(fields));
+    const QString name = QDir::toNativeSeparators(fileName);
+    if (fields == recordLength())
+        tell(tr("settings restored from %1").arg(name));
+    else if (fields < recordLength())
+        tell(tr("settings restored from %1; its 20 fields take the firmware's two reserved "
+                "fields when sent")
+                 .arg(name));
+    else
+        tell(tr("settings restored from %1; its two reserved fields are left out for this "
+                "firmware")
+                 .arg(name));
 }
 
 void MainWindow::warnAboutFile(const QString &title, const QString &fileName, const QString &reason)

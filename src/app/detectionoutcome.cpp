@@ -13,11 +13,16 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
         // The record length stays that of the last unit found, so a file
         // recorded now still fits the unit just unplugged.
         statusLabel->setText(tr("no interface detected"));
+        showNotice();
         return;
     }
     statusLabel->setText(tr("interface detected on: ") + list.value(0) + "   (" + list.value(1) +
                          ")");
     state.unitDetected = true;
+    lostPort.clear();
+    // Nothing is known of what this unit holds until it says so.
+    confirmed.reset();
+    updateModified();
     unitVersion = generateVersion(list.value(1));
     if (recordLength() == SettingsRecord::Basic)
         qDebug("version<=1.0.10.1");
@@ -26,11 +31,14 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
     applyState();
 }
 
-void MainWindow::onInterfaceLost(const QString &)
+void MainWindow::onInterfaceLost(const QString &port)
 {
+    lostDuringRun = state.running;
     // The run cannot go on and its stop byte has nowhere to go.
     waveRun->abandon();
     showNoUnit();
+    lostPort = port;
+    showNotice();
 }
 
 void MainWindow::showNoUnit()
@@ -42,6 +50,9 @@ void MainWindow::showNoUnit()
     state.stopOffered = false;
     // An answer asked of the unit let go must not be taken from the next one.
     state.answerAwaited = false;
+    answerTimer.stop();
+    lostPort.clear();
+    updateModified();
     applyState();
 }
 

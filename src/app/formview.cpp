@@ -46,6 +46,8 @@ void FormView::set(Id id, double value)
     Settings next = current;
     FormRules(next).set(id, value);
     show(next);
+    if (next.value(id) != value && field(id).kind != Kind::Flag)
+        Q_EMIT adjusted(id, value, next.value(id));
 }
 
 void FormView::show(const Settings &next)

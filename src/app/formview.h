@@ -38,6 +38,8 @@ Q_SIGNALS:
     // The settings changed, through a control or show().
     void changed(const Settings &before, const Settings &after);
     void pageChanged(int page);
+    // The rules moved a value entered into a control to another.
+    void adjusted(SettingFields::Id id, double entered, double now);
 
 private:
     void connectControls();

@@ -1,8 +1,34 @@
 #include "commandline.h"
 #include "mainwindow.h"
+#include "shutdownsignals.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+// What Qt says while it looks for a display, kept until it is known whether
+// there is one.
+QList<QPair<QtMsgType, QString>> startMessages;
+
+// Without a display Qt ends the program with an abort and a hint to
+// reinstall it; one line that says what happened, and where to turn,
+// serves better.
+void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("kv3318-config: there is no display to show the window on; kv3318ctl does "
+                   "the same work from a shell\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    startMessages.append({type, qFormatLogMessage(type, context, message)});
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -15,13 +41,23 @@ int main(int argc, char **argv)
     if (const std::optional<int> exitStatus = CommandLine::handle(arguments, out, err, &candidates))
         return *exitStatus;
 
+    const QtMessageHandler usual = qInstallMessageHandler(holdStartMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(usual);
+    for (const auto &[type, message] : std::as_const(startMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kv3318.Config"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kv3318.Config")));
     auto *window = new MainWindow(candidates);
+    // Ended from outside (a terminal closed, a termination, Ctrl+C), the
+    // window ends as when it is closed, a run's stop byte and all.
+    ShutdownSignals shutdown;
+    shutdown.install();
+    QObject::connect(&shutdown, &ShutdownSignals::requested, window, &MainWindow::leave);
     window->show();
     const int result = application.exec();
     delete window;
-    return result;
+    return shutdown.exitStatus() > 128 ? shutdown.exitStatus() : result;
 }

@@ -5,7 +5,9 @@
 #include "protocol.h"
 #include "shownimage.h"
 #include "ui_mainwindow.h"
+#include "waverun.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
@@ -26,6 +28,8 @@ MainWindow::MainWindow(const Candidates &candidates)
     state.searching = protocol->isProbing();
 
     ui->setupUi(this);
+    // The title says when the form holds what the unit does not.
+    setWindowTitle(windowTitle() + QLatin1String("[*]"));
     formView = new FormView(*ui, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     createStatusBar();
@@ -33,13 +37,19 @@ MainWindow::MainWindow(const Candidates &candidates)
     createRunProgress();
     createAccessibility();
     initTimer();
+    initTransfer();
     connectButtons();
+    createToolTips();
     ui->power12Line->hide();
     ui->power23Line->hide();
     showImages();
     applyState();
 
     connect(formView, &FormView::changed, this, &MainWindow::onSettingsChanged);
+    connect(formView, &FormView::adjusted, this, &MainWindow::sayAdjusted);
+    // Logging out during a run: the unit gets its stop byte while the
+    // session waits.
+    connect(qApp, &QGuiApplication::commitDataRequest, waveRun, &WaveRun::stop);
     connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
     connect(protocol, &Protocol::receiveComplete, this, &MainWindow::onReceiveComplete);
     connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
@@ -77,6 +87,7 @@ void MainWindow::createStatusBar()
     statusLabel = new QLabel(tr("no interface detected"));
     statusLabel->setMinimumSize(statusLabel->sizeHint());
     statusBar()->addWidget(statusLabel, 1);
+    createNotices();
 
     searchButton = new QToolButton();
     searchButton->setText(tr("search again"));

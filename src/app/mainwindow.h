@@ -1,8 +1,11 @@
 #pragma once
 
+#include "settings.h"
+#include "settingsrecord.h"
 #include "windowstate.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -15,7 +18,6 @@ class QLabel;
 class QToolButton;
 class RunProgress;
 class WaveRun;
-struct Settings;
 
 namespace Ui
 {
@@ -36,6 +38,10 @@ public:
 
     // The form's controls, as the form file names them.
     Ui::MainWindow &form() const { return *ui; }
+    // Ends as a closed window does, but without a question: a run still
+    // under way gets its stop byte, and the window closes once it has left,
+    // or after a second.
+    void leave();
 
     // The settings record: the form as one line of text, and back.
     QString createDataString();
@@ -75,11 +81,23 @@ private:
     void createRunProgress();
     // Tab order, screen-reader names and shortcuts beyond what the form holds.
     void createAccessibility();
+    // Tooltips that give each control's range, shortcut or purpose.
+    void createToolTips();
+    void createNotices();
+    // Says for a few seconds what just happened, then what stands again.
+    void tell(const QString &text);
+    void showNotice();
+    QString standingNotice() const;
+    // A value the rules moved from what was entered is said.
+    void sayAdjusted(SettingFields::Id id, double entered, double now);
     // The one place that decides which controls can be used.
     void applyState();
     void onSettingsChanged(const Settings &before, const Settings &after);
     // Fields in the records of the unit detected now.
     qsizetype recordLength() const;
+    // Applies a record of this length; false, and nothing changed, for any other.
+    bool applyRecord(const QString &text, SettingsRecord::Length length);
+    void initTransfer();
     static qsizetype fieldCount(const QString &text);
     // Whether a record of this many fields is one that some unit uses.
     static bool isRecordLength(qsizetype fields);
@@ -90,6 +108,17 @@ private:
     void stopTimer();
     // Every way a run ends passes through here.
     void endRun();
+    // The form differs from what the unit last confirmed it holds.
+    bool isModified() const;
+    void updateModified();
+    // Asks the unit for its settings; `afterSend` compares them with what
+    // was sent rather than applying them.
+    void requestSettings(bool afterSend);
+    void onAnswerMissing();
+    void closeEvent(QCloseEvent *event) override;
+    // Whether closing may go on: asked when the form holds changes the unit
+    // does not have; their sending is started here when the user wants it.
+    bool mayClose();
     // What the window shows without a unit: the controls that need one are locked.
     void showNoUnit();
 
@@ -105,4 +134,19 @@ private:
     ClickableLabel *sequentialButton = nullptr;
     QToolButton *searchButton = nullptr;
     RunProgress *runProgress = nullptr;
+    QLabel *noticeLabel = nullptr;
+    QTimer noticeTimer;
+    QTimer answerTimer;
+    // The answer awaited is the read-back of what was sent.
+    bool readingBack = false;
+    QString sentRecord;
+    // What the unit holds as far as the window knows: read from it, or sent
+    // and read back, since it was detected.
+    std::optional<Settings> confirmed;
+    QString lostPort;
+    bool lostDuringRun = false;
+    // Closing: asked and agreed, or asked by a signal.
+    bool leaving = false;
+    bool waitingToLeave = false;
+    bool leaveTimedOut = false;
 };

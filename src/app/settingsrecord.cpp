@@ -30,7 +30,14 @@ bool MainWindow::isRecordLength(qsizetype fields)
 
 void MainWindow::readDataString(const QString &text)
 {
+    applyRecord(text, SettingsRecord::Length(recordLength()));
+}
+
+bool MainWindow::applyRecord(const QString &text, SettingsRecord::Length length)
+{
     Settings next = formView->settings();
-    if (SettingsRecord::read(next, text, SettingsRecord::Length(recordLength())))
-        formView->show(next);
+    if (!SettingsRecord::read(next, text, length))
+        return false;
+    formView->show(next);
+    return true;
 }

@@ -11,6 +11,9 @@ void MainWindow::initTimer()
 {
     waveRun = new WaveRun(this);
     connect(waveRun, &WaveRun::sent, this, [this](double waveSeconds) {
+        // The unit takes each step as it comes.
+        if (confirmed)
+            confirmed->waveSeconds = waveSeconds;
         formView->set(SettingFields::WaveSeconds, waveSeconds);
         runProgress->sent(waveSeconds);
     });

@@ -1,6 +1,7 @@
 #include "clickablelabel.h"
 #include "formview.h"
 #include "mainwindow.h"
+#include "settingsrecord.h"
 #include "ui_mainwindow.h"
 #include "waverun.h"
 
@@ -34,10 +35,13 @@ void MainWindow::applyState()
     ui->wavectrlCheckBox->setEnabled(!running);
     for (ClickableLabel *mode : {pulseButton, intervalButton, sequentialButton})
         mode->setEnabled(!running);
-    ui->sendButton->setEnabled(unit && !running);
-    ui->receiveButton->setEnabled(unit && !running);
+    // One exchange with the unit at a time.
+    const bool exchanging = state.answerAwaited;
+    ui->sendButton->setEnabled(unit && !running && !exchanging);
+    ui->receiveButton->setEnabled(unit && !running && !exchanging);
     // A run needs its unit to stay where it is.
     searchButton->setEnabled(!state.searching && !running);
+    showNotice();
 }
 
 void MainWindow::onSettingsChanged(const Settings &before, const Settings &after)
@@ -54,5 +58,26 @@ void MainWindow::onSettingsChanged(const Settings &before, const Settings &after
             waveRun->setInverse(after.inverse);
         }
     }
+    updateModified();
     applyState();
+}
+
+bool MainWindow::isModified() const
+{
+    if (!state.unitDetected || !confirmed)
+        return false;
+    const auto length = SettingsRecord::Length(recordLength());
+    return SettingsRecord::write(formView->settings(), length) !=
+           SettingsRecord::write(*confirmed, length);
+}
+
+void MainWindow::updateModified()
+{
+    if (isWindowModified() == isModified())
+        return;
+    setWindowModified(isModified());
+    // What stands has changed: it is said now rather than after what was
+    // said last.
+    noticeTimer.stop();
+    showNotice();
 }

@@ -23,7 +23,9 @@ struct OpenFailure {
 
 // How a link reaches one unit: a serial port, or a network connection that
 // stands in for one. Opening may take a while (a connect, a negotiation), so
-// its outcome comes as a signal, and never before open() has returned.
+// its outcome comes as a signal: opened() as soon as the line is open, from
+// within open() when that is at once, but a failure never before open() has
+// returned.
 class Transport : public QObject
 {
     Q_OBJECT

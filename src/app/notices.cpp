@@ -1,0 +1,68 @@
+#include "mainwindow.h"
+
+#include "protocol.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace
+{
+// Long enough to read a line, short enough not to stand for what is now.
+constexpr int noticeMs = 6000;
+} // namespace
+
+void MainWindow::createNotices()
+{
+    noticeLabel = new QLabel();
+    // However long a notice, the window keeps its size; the whole text is in
+    // the tooltip.
+    noticeLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    noticeLabel->setAccessibleName(tr("what happened"));
+    statusBar()->addWidget(noticeLabel, 2);
+    noticeTimer.setSingleShot(true);
+    noticeTimer.setInterval(noticeMs);
+    connect(&noticeTimer, &QTimer::timeout, this, &MainWindow::showNotice);
+}
+
+void MainWindow::tell(const QString &text)
+{
+    noticeLabel->setText(text);
+    noticeLabel->setToolTip(text);
+    noticeTimer.start();
+}
+
+void MainWindow::showNotice()
+{
+    if (noticeTimer.isActive())
+        return;
+    const QString text = standingNotice();
+    noticeLabel->setText(text);
+    noticeLabel->setToolTip(text);
+}
+
+// What stays said until it changes: the search, why no unit is there, or
+// that the form holds what the unit does not.
+QString MainWindow::standingNotice() const
+{
+    if (state.searching)
+        return tr("searching for the unit...");
+    if (state.unitDetected)
+        return isModified() ? tr("the form holds changes that the unit does not have") : QString();
+    if (!lostPort.isEmpty()) {
+        return lostDuringRun
+                   ? tr("the unit on %1 was lost during an adjustment run, which ended there")
+                         .arg(lostPort)
+                   : tr("the unit on %1 was lost").arg(lostPort);
+    }
+    const SearchReport &report = protocol->lastReport();
+    QStringList said;
+    for (const SearchReport::Failure &failed : report.openFailures) {
+        QString line = tr("%1: %2").arg(failed.port, failed.failure.text);
+        if (failed.failure.kind == OpenFailure::PermissionDenied)
+            line += tr(" (add yourself to the group dialout, then log in again)");
+        said << line;
+    }
+    if (!report.silent.isEmpty())
+        said << tr("a unit switched on later is found with \"search again\" (F5)");
+    return said.join(QLatin1String("; "));
+}
