@@ -488,6 +488,8 @@ int main(int argc, char **argv)
     const double detectedKb = toolSession.value("peak-detected").value(0).toDouble();
     const double halfKb = toolSession.value("peak-half").value(0).toDouble();
     const double usedKb = toolSession.value("peak-used").value(0).toDouble();
+    if (bareKb <= 0 || detectedKb <= 0 || halfKb <= 0 || usedKb <= 0)
+        fail(QStringLiteral("a peak memory figure is missing"));
 
     std::printf("\n%s, %d cores, load %s at the start, Qt %s, platform: %s\n\n",
                 qPrintable(QDate::currentDate().toString(Qt::ISODate)), QThread::idealThreadCount(),
