@@ -81,7 +81,6 @@ private Q_SLOTS:
     void receive()
     {
         QFETCH(QByteArray, stream);
-        // As QT_LOGGING_RULES would: debug output off, nothing printed.
         FrameCodec codec;
         qsizetype bodies = 0;
         QBENCHMARK

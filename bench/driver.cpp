@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/inotify.h>
 #include <unistd.h>
 #include <vector>
 
@@ -23,6 +26,8 @@ namespace
 constexpr int startupRuns = 15;
 constexpr int detectionRuns = 10;
 constexpr int pauseRuns = 5;
+constexpr int plugInRuns = 10;
+constexpr int idleSpanMs = 10000;
 constexpr double openWaitMs = 500;
 constexpr double lineBytesPerSecond = 1920; // 19200 baud, 10 bits a byte
 // What one receive of the session puts on the line: the request's 8 bytes
@@ -140,64 +145,58 @@ double startupMs(const QString &program, const QString &ports = QString())
     return (frame.first().toLongLong() - start) / 1e6;
 }
 
-struct Detection {
-    double reportedMs;  // process start to the unit reported in the window
-    double listeningMs; // process start to the port open and settled
-};
-
-// kv3318-config itself: its debug lines say when the port was open and when
-// the window took in the unit.
-Detection detect(const Unit &unit)
+// kv3318-config itself, with these candidates; its debug lines say what it
+// does and when.
+class Tool
 {
-    QProcess tool;
-    tool.setProcessEnvironment(environment(unit.port));
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    const qint64 start = nowNs();
-    tool.start(QStringLiteral(BENCH_CONFIG));
-    Detection result{0, 0};
-    QByteArray output;
-    while (result.reportedMs == 0 && tool.waitForReadyRead(5000)) {
-        while (tool.canReadLine()) {
-            const QByteArray line = tool.readLine();
-            output += line;
-            const double ms = (nowNs() - start) / 1e6;
-            if (line.startsWith("listening for data on"))
-                result.listeningMs = ms;
-            else if (line.startsWith("version"))
-                result.reportedMs = ms;
-        }
+public:
+    explicit Tool(const QString &ports)
+    {
+        process.setProcessEnvironment(environment(ports));
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        started = nowNs();
+        process.start(QStringLiteral(BENCH_CONFIG));
     }
-    tool.kill();
-    tool.waitForFinished(3000);
-    if (result.reportedMs == 0)
-        fail(QStringLiteral("the tool did not report the unit"), output + tool.readAll());
-    return result;
-}
+    ~Tool()
+    {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    // Reads the debug lines until a message begins with `start` and gives the
+    // time it was read; the bench fails when none comes.
+    qint64 waitFor(const char *start)
+    {
+        while (process.canReadLine() || process.waitForReadyRead(5000)) {
+            while (process.canReadLine()) {
+                const QByteArray line = process.readLine();
+                output += line;
+                // The link's lines carry their logging category before the message.
+                if (line.startsWith(start) || line.startsWith("kv3318.link: " + QByteArray(start)))
+                    return nowNs();
+            }
+        }
+        fail(QStringLiteral("the tool never said \"%1\"").arg(QLatin1String(start)),
+             output + process.readAll());
+    }
+    double msUntil(const char *start) { return (waitFor(start) - started) / 1e6; }
+    qint64 pid() const { return process.processId(); }
+
+private:
+    QProcess process;
+    qint64 started = 0;
+    QByteArray output;
+};
 
 // CPU time the process has used so far, in milliseconds.
 double cpuMs(qint64 pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
-        return 0;
+        fail(QStringLiteral("cannot read ") + stat.fileName());
     // utime and stime, in clock ticks, follow the parenthesised command name.
     const QByteArrayList fields = stat.readAll().split(')').last().split(' ');
     return (fields.value(12).toDouble() + fields.value(13).toDouble()) * 1000 /
            sysconf(_SC_CLK_TCK);
-}
-
-// Reads the tool's debug lines until one starts with `start`.
-bool waitForLine(QProcess &tool, const char *start, QByteArray &output)
-{
-    while (tool.waitForReadyRead(5000)) {
-        while (tool.canReadLine()) {
-            const QByteArray line = tool.readLine();
-            output += line;
-            if (line.startsWith(start))
-                return true;
-        }
-    }
-    return false;
 }
 
 struct HangUp {
@@ -211,25 +210,112 @@ HangUp cpuAroundHangUp(const QTemporaryDir &dir)
 {
     constexpr int spanMs = 3000;
     Unit unit(dir);
-    QProcess tool;
-    tool.setProcessEnvironment(environment(unit.port));
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(QStringLiteral(BENCH_CONFIG));
-    QByteArray output;
-    if (!waitForLine(tool, "version", output))
-        fail(QStringLiteral("the tool did not report the unit"), output);
+    Tool tool(unit.port);
+    tool.waitFor("version");
     const auto share = [&tool] {
-        const double before = cpuMs(tool.processId());
+        const double before = cpuMs(tool.pid());
         QThread::msleep(spanMs);
-        return (cpuMs(tool.processId()) - before) * 100 / spanMs;
+        return (cpuMs(tool.pid()) - before) * 100 / spanMs;
     };
     HangUp result{share(), 0};
     unit.stop();
-    if (!waitForLine(tool, "device lost:", output))
-        fail(QStringLiteral("the tool did not notice the hang-up"), output);
+    tool.waitFor("device lost:");
     result.hungUpPercent = share();
-    tool.kill();
-    tool.waitForFinished(3000);
+    return result;
+}
+
+// The tool waits with a missing candidate, and the unit is plugged in:
+// from the moment its link exists to the tool's report of the unit.
+double plugInMs(const QTemporaryDir &dir, int run)
+{
+    const QString link = dir.filePath(QStringLiteral("plugged-%1").arg(run));
+    Tool tool(link);
+    tool.waitFor("device failed to open:");
+    // The tool starts watching the folder once the failed probe is handled,
+    // a turn of its event loop later; a person plugs in long after that.
+    QThread::msleep(500);
+    QProcess unit;
+    unit.setStandardOutputFile(QProcess::nullDevice());
+    unit.start(QStringLiteral(BENCH_VIRTUAL_UNIT), {"--firmware", "1.0.10.2", "--link", link});
+    // A look every millisecond: the moment is known to within that.
+    qint64 linked = 0;
+    for (int look = 0; look < 3000 && linked == 0; ++look) {
+        if (QFileInfo(link).isSymLink())
+            linked = nowNs();
+        else
+            QThread::usleep(1000);
+    }
+    if (linked == 0)
+        fail(QStringLiteral("the virtual unit made no link"));
+    const double ms = (tool.waitFor("version") - linked) / 1e6;
+    unit.terminate();
+    unit.waitForFinished(3000);
+    return ms;
+}
+
+// Every time one of the process's threads went to sleep of its own accord,
+// it had woken up before: these counts, by thread, count its wake-ups.
+QHash<QString, qint64> wakeUps(qint64 pid)
+{
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    QHash<QString, qint64> counts;
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task + QStringLiteral("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue; // the thread has just ended
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                counts.insert(task, line.split(':').value(1).trimmed().toLongLong());
+        }
+    }
+    if (counts.isEmpty())
+        fail(QStringLiteral("no thread of process %1 to count").arg(pid));
+    return counts;
+}
+
+// Wake-ups between two counts; those of a thread that ended meanwhile are
+// lost with it.
+qint64 wakeUpsBetween(const QHash<QString, qint64> &before, const QHash<QString, qint64> &after)
+{
+    qint64 sum = 0;
+    for (auto thread = after.cbegin(); thread != after.cend(); ++thread)
+        sum += thread.value() - before.value(thread.key(), 0);
+    return sum;
+}
+
+struct Idle {
+    double wakeUpsPerSecond;
+    // Entries made, removed or changed by other programs in the candidate's
+    // folder during the span: the tool watches it, so each may wake it.
+    int folderChanges;
+    QString folder;
+};
+
+// The tool with one silent candidate, idle after its probe ended.
+Idle idleWithoutUnit(const QTemporaryDir &dir, int spanMs)
+{
+    Unit silent(dir, {"--silent"});
+    Tool tool(silent.port);
+    tool.waitFor("Timeout");
+    // The window shows the search's end first.
+    QThread::msleep(1000);
+    // The same changes the tool's folder watch reports.
+    const int changes = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (changes < 0 ||
+        inotify_add_watch(changes,
+                          QFile::encodeName(QFileInfo(silent.port).absolutePath()).constData(),
+                          IN_ATTRIB | IN_MOVE | IN_CREATE | IN_DELETE | IN_DELETE_SELF) < 0)
+        fail(QStringLiteral("cannot watch the folder of ") + silent.port);
+    const QHash<QString, qint64> before = wakeUps(tool.pid());
+    QThread::msleep(spanMs);
+    Idle result{wakeUpsBetween(before, wakeUps(tool.pid())) * 1000.0 / spanMs, 0,
+                QFileInfo(silent.port).absolutePath()};
+    alignas(inotify_event) char events[4096];
+    for (ssize_t size; (size = read(changes, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at < size; ++result.folderChanges)
+            at += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(events + at)->len;
+    }
+    close(changes);
     return result;
 }
 
@@ -304,13 +390,36 @@ int main(int argc, char **argv)
     {
         Unit unit(dir);
         for (int run = 0; run < detectionRuns; ++run) {
-            const Detection detection = detect(unit);
-            reported.push_back(detection.reportedMs);
-            listening.push_back(detection.listeningMs);
+            Tool detecting(unit.port);
+            listening.push_back(detecting.msUntil("listening for data on"));
+            reported.push_back(detecting.msUntil("version"));
             // As a person at the tank starts it: the unit on the line.
             attached.push_back(startupMs(QStringLiteral(BENCH_TOOL), unit.port));
         }
     }
+
+    std::fprintf(stderr, "detection behind silent candidates...\n");
+    std::vector<double> behindSilent, behindSilentListening;
+    {
+        Unit first(dir, {"--silent"}), second(dir, {"--silent"}), third(dir, {"--silent"}),
+            fourth(dir, {"--silent"}), unit(dir);
+        const QString ports =
+            QStringList{first.port, second.port, third.port, fourth.port, unit.port}.join(u':');
+        for (int run = 0; run < detectionRuns; ++run) {
+            Tool detecting(ports);
+            // Every candidate is opened in the same turn; the first to settle shows when.
+            behindSilentListening.push_back(detecting.msUntil("listening for data on"));
+            behindSilent.push_back(detecting.msUntil("version"));
+        }
+    }
+
+    std::fprintf(stderr, "plug-in...\n");
+    std::vector<double> plugIn;
+    for (int run = 0; run < plugInRuns; ++run)
+        plugIn.push_back(plugInMs(dir, run));
+
+    std::fprintf(stderr, "idle without a unit...\n");
+    const Idle idle = idleWithoutUnit(dir, idleSpanMs);
 
     std::fprintf(stderr, "event loop during detection...\n");
     std::vector<double> pauses;
@@ -379,6 +488,8 @@ int main(int argc, char **argv)
     const double detectedKb = toolSession.value("peak-detected").value(0).toDouble();
     const double halfKb = toolSession.value("peak-half").value(0).toDouble();
     const double usedKb = toolSession.value("peak-used").value(0).toDouble();
+    if (bareKb <= 0 || detectedKb <= 0 || halfKb <= 0 || usedKb <= 0)
+        fail(QStringLiteral("a peak memory figure is missing"));
 
     std::printf("\n%s, %d cores, load %s at the start, Qt %s, platform: %s\n\n",
                 qPrintable(QDate::currentDate().toString(Qt::ISODate)), QThread::idealThreadCount(),
@@ -400,6 +511,23 @@ int main(int argc, char **argv)
                            .arg(ms(median(listening))),
         QStringLiteral("the 500 ms wait"), QStringLiteral("+") + ms(detected - openWaitMs),
         "<= +20 ms");
+    row("detection, unit behind four silent candidates",
+        ms(median(behindSilent)) + QStringLiteral(" (median of %1; first port settled at %2)")
+                                       .arg(detectionRuns)
+                                       .arg(ms(median(behindSilentListening))),
+        QStringLiteral("the unit alone ") + ms(detected), ms(median(behindSilent)), "<= 600 ms");
+    row("plug-in to detected",
+        ms(median(plugIn)) + QStringLiteral(" (median of %1; worst %2)")
+                                 .arg(plugInRuns)
+                                 .arg(ms(*std::max_element(plugIn.begin(), plugIn.end()))),
+        QStringLiteral("the 500 ms wait"), ms(median(plugIn)), "<= 600 ms");
+    row("wake-ups, no unit, idle",
+        QString::number(idle.wakeUpsPerSecond, 'f', 2) +
+            QStringLiteral(" per second over %1 s").arg(idleSpanMs / 1000),
+        QStringLiteral("%1 changes by other programs in the watched %2 meanwhile")
+            .arg(idle.folderChanges)
+            .arg(idle.folder),
+        QString::number(idle.wakeUpsPerSecond, 'f', 2) + QStringLiteral(" /s"), "<= 0.1 /s");
     row("longest event-loop pause, detection over three candidates",
         ms(median(pauses)) + QStringLiteral(" (median of %1; worst %2)")
                                  .arg(pauseRuns)
@@ -437,7 +565,5 @@ int main(int argc, char **argv)
             .arg(usedKb - detectedKb)
             .arg(usedKb - halfKb),
         "no growth");
-    std::printf("\nDebug output off in the reception figures through the logging rule "
-                "\"kv3318.link.debug=false\" (as QT_LOGGING_RULES would set it).\n");
     return 0;
 }
