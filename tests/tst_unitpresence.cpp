@@ -61,6 +61,9 @@ private Q_SLOTS:
         // A pulled cable: nothing is written after it, so only the read side can tell.
         far.closeMaster();
         QTRY_COMPARE_WITH_TIMEOUT(statusText(window), QString("no interface detected"), 1000);
+        // Said as a loss, of that port, and of the run it ended.
+        QTRY_VERIFY(
+            notice(window).contains(far.slavePath() + " was lost during an adjustment run"));
         // Past the time of the run's next step, and under 5 % of a core.
         const qint64 before = cpuMs();
         QTest::qWait(3200);

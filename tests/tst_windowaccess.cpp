@@ -59,16 +59,6 @@ struct Dialogs {
     }
 };
 
-// What the status bar says happened.
-QString notice(MainWindow &window)
-{
-    for (QLabel *label : window.statusBar()->findChildren<QLabel *>()) {
-        if (label->accessibleName() == "what happened")
-            return label->text();
-    }
-    return {};
-}
-
 // Root writes into any folder and past its write bits; without the
 // capability to pass over them, root is refused as everybody else is.
 void passOverFolderPermissions(bool allowed)

@@ -16,16 +16,6 @@
 
 namespace
 {
-// What the status bar says happened.
-QString notice(MainWindow &window)
-{
-    for (QLabel *label : window.statusBar()->findChildren<QLabel *>()) {
-        if (label->accessibleName() == "what happened")
-            return label->text();
-    }
-    return {};
-}
-
 // Answers the next question that opens with the button of this role.
 void answerQuestion(QMessageBox::ButtonRole role, QString *asked)
 {

@@ -1,6 +1,7 @@
-// Shows the real window during an adjustment run, with the virtual unit as
-// its unit, and saves what it shows as a PNG image: the screenshot that the
-// package's metadata shows.
+// Shows the real window with the virtual unit as its unit, and saves what it
+// shows as PNG images into a folder: settings sent to the unit and confirmed
+// (sent-and-confirmed.png), then an adjustment run under way
+// (adjustment-run.png), the screenshots that the package's metadata shows.
 
 #include "candidates.h"
 #include "mainwindow.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QPixmap>
@@ -44,7 +46,7 @@ int main(int argc, char *argv[])
 
     const QStringList args = app.arguments();
     if (args.size() != 2) {
-        err << "usage: " << QFileInfo(args.value(0)).fileName() << " IMAGE.png\n";
+        err << "usage: " << QFileInfo(args.value(0)).fileName() << " FOLDER\n";
         return 2;
     }
 
@@ -64,8 +66,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // A configured interval mode with the wave controller on, two steps
-    // into a run from 1.20 s.
+    // A configured interval mode with the wave controller on, sent, then
+    // two steps into a run from 1.20 s.
     window.form().stackedWidget->setCurrentIndex(1);
     window.form().intervalMSpinBox->setValue(30);
     window.form().power11SpinBox->setValue(100);
@@ -75,16 +77,23 @@ int main(int argc, char *argv[])
     window.form().moonCheckBox->setChecked(true);
     window.form().wavectrlCheckBox->setChecked(true);
     window.form().waveSSpinBox->setValue(1.2);
+    const QDir folder(args[1]);
+    const auto save = [&window, &folder, &err](const QString &name) {
+        if (window.grab().save(folder.filePath(name)))
+            return true;
+        err << "cannot write " << folder.filePath(name) << '\n';
+        return false;
+    };
+    window.form().sendButton->click();
+    // Confirmed once the unit's answer is in: send is offered again.
+    if (!runUntil([&window] { return window.form().sendButton->isEnabled(); }, 5000) ||
+        window.isWindowModified() || !save(QStringLiteral("sent-and-confirmed.png")))
+        return 1;
     window.form().startButton->click();
     runUntil([&window] { return window.form().waveSSpinBox->value() >= 1.22; }, 10000);
-
-    const bool saved = window.grab().save(args[1]);
+    const bool saved = save(QStringLiteral("adjustment-run.png"));
     window.form().stopButton->click();
     unit.terminate();
     unit.waitForFinished();
-    if (!saved) {
-        err << "cannot write " << args[1] << '\n';
-        return 1;
-    }
-    return 0;
+    return saved ? 0 : 1;
 }

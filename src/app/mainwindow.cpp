@@ -86,6 +86,8 @@ void MainWindow::createStatusBar()
 {
     statusLabel = new QLabel(tr("no interface detected"));
     statusLabel->setMinimumSize(statusLabel->sizeHint());
+    // The unit's port and firmware are never cut short by a notice beside them.
+    statusLabel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     statusBar()->addWidget(statusLabel, 1);
     createNotices();
 

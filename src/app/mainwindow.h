@@ -87,6 +87,7 @@ private:
     // Says for a few seconds what just happened, then what stands again.
     void tell(const QString &text);
     void showNotice();
+    void showNoticeText(const QString &text);
     QString standingNotice() const;
     // A value the rules moved from what was entered is said.
     void sayAdjusted(SettingFields::Id id, double entered, double now);

@@ -18,7 +18,7 @@ void MainWindow::createNotices()
     // the tooltip.
     noticeLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     noticeLabel->setAccessibleName(tr("what happened"));
-    statusBar()->addWidget(noticeLabel, 2);
+    statusBar()->addWidget(noticeLabel, 1);
     noticeTimer.setSingleShot(true);
     noticeTimer.setInterval(noticeMs);
     connect(&noticeTimer, &QTimer::timeout, this, &MainWindow::showNotice);
@@ -26,18 +26,23 @@ void MainWindow::createNotices()
 
 void MainWindow::tell(const QString &text)
 {
+    showNoticeText(text);
+    noticeTimer.start();
+}
+
+// An empty notice takes no room from the unit's status beside it.
+void MainWindow::showNoticeText(const QString &text)
+{
     noticeLabel->setText(text);
     noticeLabel->setToolTip(text);
-    noticeTimer.start();
+    noticeLabel->setVisible(!text.isEmpty());
 }
 
 void MainWindow::showNotice()
 {
     if (noticeTimer.isActive())
         return;
-    const QString text = standingNotice();
-    noticeLabel->setText(text);
-    noticeLabel->setToolTip(text);
+    showNoticeText(standingNotice());
 }
 
 // What stays said until it changes: the search, why no unit is there, or

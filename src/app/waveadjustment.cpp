@@ -33,6 +33,8 @@ void MainWindow::on_startButton_clicked()
     const double end = SettingFields::field(SettingFields::WaveSeconds).maximum;
     state.running = true;
     state.stopOffered = false;
+    // What was said before is no news beside the run's progress.
+    noticeTimer.stop();
     applyState();
     runProgress->begin(settings.waveSeconds, end);
     waveRun->start(protocol->unit(), settings.waveSeconds, settings.inverse, end);

@@ -15,14 +15,11 @@ int diffSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
     UnitConnection connection(shutdown);
     if (!connection.open(commandLine.candidates()))
         return connection.status();
-    QString problem;
     // Both sides as the window would hold them, so that only settings the
     // unit would take differently count.
-    const std::optional<QString> record = input->recordFor(connection.recordLength(), &problem);
+    const std::optional<QString> record = input->recordForUnit(connection);
     if (!record)
-        return fail(NotValid,
-                    QStringLiteral("%1: %2 (%3 on %4)")
-                        .arg(input->name, problem, connection.firmware(), connection.port()));
+        return NotValid;
     const std::optional<Settings> unit = connection.receiveSettings();
     if (!unit)
         return connection.status();

@@ -36,13 +36,10 @@ int putSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
     UnitConnection connection(shutdown);
     if (!connection.open(commandLine.candidates()))
         return connection.status();
-    QString problem;
     // Restored as the window restores a file, so the unit gets exactly what
     // the window would send.
-    const std::optional<QString> record = input->recordFor(connection.recordLength(), &problem);
+    const std::optional<QString> record = input->recordForUnit(connection);
     if (!record)
-        return fail(NotValid,
-                    QStringLiteral("%1: %2 (%3 on %4)")
-                        .arg(input->name, problem, connection.firmware(), connection.port()));
+        return NotValid;
     return connection.send(*record) ? Done : connection.status();
 }

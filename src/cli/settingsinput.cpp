@@ -4,6 +4,7 @@
 #include "recordcheck.h"
 #include "report.h"
 #include "settingsfile.h"
+#include "unitconnection.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -123,4 +124,14 @@ std::optional<QString> SettingsInput::recordFor(SettingsRecord::Length target,
     Settings settings;
     SettingsRecord::read(settings, record, fromJson ? SettingsRecord::Basic : length);
     return SettingsRecord::write(settings, target);
+}
+
+std::optional<QString> SettingsInput::recordForUnit(const UnitConnection &unit) const
+{
+    QString problem;
+    const std::optional<QString> record = recordFor(unit.recordLength(), &problem);
+    if (!record)
+        fail(NotValid,
+             QStringLiteral("%1: %2 (%3 on %4)").arg(name, problem, unit.firmware(), unit.port()));
+    return record;
 }

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class UnitConnection;
+
 // The settings that put and diff take: a settings file, or standard input
 // for "-", holding a record or, with --json, what get --json prints.
 struct SettingsInput {
@@ -24,6 +26,9 @@ struct SettingsInput {
     // file; nothing, with the problem, when it does not fit that length.
     // JSON fits either.
     std::optional<QString> recordFor(SettingsRecord::Length length, QString *problem) const;
+    // The record for the unit found, as the window would hold it; nothing,
+    // after one line on standard error naming the unit, when it does not fit.
+    std::optional<QString> recordForUnit(const UnitConnection &unit) const;
 
 private:
     bool takeJson(const QString &text, QString *problem);

@@ -6,6 +6,8 @@
 #include "records.h"
 #include "ui_mainwindow.h"
 
+#include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 
 std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far, const QByteArray &firmware)
@@ -16,4 +18,13 @@ std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far, const QByteArr
     if (!QTest::qWaitFor([&window] { return window->form().sendButton->isEnabled(); }))
         return nullptr;
     return window;
+}
+
+QString notice(MainWindow &window)
+{
+    for (QLabel *label : window.statusBar()->findChildren<QLabel *>()) {
+        if (label->accessibleName() == QLatin1String("what happened"))
+            return label->text();
+    }
+    return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <memory>
 
@@ -12,3 +13,6 @@ class PseudoTerminal;
 // never took the answer.
 std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far,
                                              const QByteArray &firmware = "1.0.10.2");
+
+// What the window's status bar says happened.
+QString notice(MainWindow &window);
