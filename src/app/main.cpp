@@ -50,14 +50,13 @@ int main(int argc, char **argv)
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kv3318.Config"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kv3318.Config")));
-    auto *window = new MainWindow(candidates);
+    MainWindow window(candidates);
     // Ended from outside (a terminal closed, a termination, Ctrl+C), the
     // window ends as when it is closed, a run's stop byte and all.
     ShutdownSignals shutdown;
     shutdown.install();
-    QObject::connect(&shutdown, &ShutdownSignals::requested, window, &MainWindow::leave);
-    window->show();
+    QObject::connect(&shutdown, &ShutdownSignals::requested, &window, &MainWindow::leave);
+    window.show();
     const int result = application.exec();
-    delete window;
     return shutdown.exitStatus() > 128 ? shutdown.exitStatus() : result;
 }
