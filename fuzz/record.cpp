@@ -6,6 +6,7 @@
 // tool reads.
 
 #include "offscreenwindow.h"
+#include "ui_mainwindow.h"
 
 namespace
 {
