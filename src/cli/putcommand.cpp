@@ -53,9 +53,15 @@ int putSettings(const CommandLine &commandLine)
 {
     const QString fileName = commandLine.arguments().constFirst();
     QString error;
-    const std::optional<QString> record = readRecord(fileName, &error);
+    std::optional<QString> record = readRecord(fileName, &error);
     if (!record)
         return fail(NotValid, error);
+    // What get printed, redirected to a file, ends with a line end: "\r\n"
+    // on Windows, as an editor there writes it too.
+    if (record->endsWith(QLatin1String("\r\n")))
+        record->chop(2);
+    else if (record->endsWith(QLatin1Char('\n')))
+        record->chop(1);
     // Whatever the unit takes, a record is 20 or 22 numbers; that much is
     // checked before any port is opened.
     if (SettingsRecord::problem(*record, SettingsRecord::Basic) &&
