@@ -8,11 +8,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build-windows}
+case $dir in /*) ;; *) dir=$PWD/$dir ;; esac
 tarball=../shared/qt-windows/qt6.4.2-mingw-x86_64.tar.xz
 
 qt=${QT_WINDOWS_PREFIX:-}
 if [ -z "$qt" ] && [ -f "$tarball" ]; then
-    qt=$PWD/$dir/qt6.4.2-mingw-x86_64
+    qt=$dir/qt6.4.2-mingw-x86_64
     if [ ! -d "$qt" ]; then
         mkdir -p "$dir"
         tar xJf "$tarball" -C "$dir"

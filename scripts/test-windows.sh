@@ -12,8 +12,9 @@
 # Exits with 77 and the reason on its last line when there is no Qt for Windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-linux=$PWD/${1:-build}
-dir=${2:-build-windows}
+absolute() { case $1 in /*) echo "$1" ;; *) echo "$PWD/$1" ;; esac; }
+linux=$(absolute "${1:-build}")
+dir=$(absolute "${2:-build-windows}")
 started=$SECONDS
 version=$(sed -n 's/^project(kv3318 VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
 
@@ -31,7 +32,6 @@ if [ "$status" -ne 0 ]; then
     exit "$status"
 fi
 rm -f "$log"
-dir=$PWD/$dir
 echo "Windows build: $((SECONDS - started)) s"
 
 # The shipped programs as installed, with what the tests add: the test library, the
@@ -85,7 +85,7 @@ done
 # The virtual unit on Linux, on COM9 in the prefix.
 # Records of the firmware the unit reports by default, 1.0.10.2, with its two further fields.
 record="1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0;111;111"
-other="2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1;111;111"
+other="2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;200;1;111;111"
 "$linux/src/unit/kv3318-virtual-unit" --settings "$record" >"$work/unit.log" &
 unit_pid=$!
 for _ in $(seq 50); do
@@ -109,11 +109,11 @@ unit_saw "settings $other" || fail "the unit did not receive the record put"
 echo "kv3318ctl.exe: get and put through COM9"
 
 # The program itself, finding the unit among the ports the system lists.
-(cd "$bin" && WINEQT_LOGGING_RULES='kv3318.link.debug=true' wine kv3318-config.exe \
+(cd "$bin" && WINEQT_LOGGING_RULES='kv3318.link.debug=true' exec wine kv3318-config.exe \
     >"$work/config.log" 2>&1) &
 config_pid=$!
 for _ in $(seq 100); do
-    grep -q 'Detected on Port "COM9"' "$work/config.log" && break
+    grep -qs 'Detected on Port "COM9"' "$work/config.log" && break
     sleep 0.1
 done
 kill "$config_pid" 2>/dev/null || true
@@ -127,6 +127,20 @@ echo "kv3318-config.exe: found the unit on COM9"
     || { cat "$work/tst_comport.txt"; fail "tst_comport failed under Wine"; }
 grep -q '0 skipped' "$work/tst_comport.txt" || fail "tst_comport was skipped"
 grep '^Totals' "$work/tst_comport.txt" | sed 's/^/tst_comport: /'
+# Ctrl+C during an adjustment run: Wine hands the signal to the console's handler.
+# The run ends with its stop byte sent, and with 128 + SIGINT.
+(cd "$bin" && exec wine kv3318ctl.exe --port COM9 wave >"$work/wave.txt" 2>&1) &
+wave_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/wave.txt" ] && break
+    sleep 0.1
+done
+kill -INT "$wave_pid" || { cat "$work/wave.txt"; fail "kv3318ctl.exe wave ended before Ctrl+C"; }
+wave_status=0
+wait "$wave_pid" || wave_status=$?
+[ "$wave_status" -eq 130 ] || { cat "$work/wave.txt"; fail "kv3318ctl.exe wave ended with $wave_status on Ctrl+C"; }
+[ "$(tail -n 1 "$work/unit.log")" = stop ] || fail "no stop byte after Ctrl+C"
+echo "kv3318ctl.exe: Ctrl+C ends a run with its stop byte"
 kill "$unit_pid"
 wait "$unit_pid" 2>/dev/null || true
 unit_pid=""
