@@ -127,6 +127,21 @@ echo "kv3318-config.exe: found the unit on COM9"
     || { cat "$work/tst_comport.txt"; fail "tst_comport failed under Wine"; }
 grep -q '0 skipped' "$work/tst_comport.txt" || fail "tst_comport was skipped"
 grep '^Totals' "$work/tst_comport.txt" | sed 's/^/tst_comport: /'
+
+# The screenshot, when asked for with WINDOWS_SCREENSHOT=FILE.png: the same window as
+# Windows draws it, on Xvfb. Under Wine, Qt's GDI font engine leaves the text of line
+# edits out and the Vista style draws no check marks, so FreeType and the classic
+# Windows style stand in for them.
+if [ -n "${WINDOWS_SCREENSHOT:-}" ]; then
+    screenshot=Z:$(absolute "$WINDOWS_SCREENSHOT")
+    (cd "$bin" && KV3318_TEST_PORT=COM9 KV3318_TEST_RECORD="$other" \
+        KV3318_TEST_SCREENSHOT="$screenshot" WINEQT_QPA_PLATFORM= \
+        xvfb-run -a -s "-screen 0 1280x1024x24" wine tst_comport.exe \
+        -platform windows:fontengine=freetype -style windows \
+        -o "$work/screenshot.txt,txt" >/dev/null 2>&1) \
+        || { cat "$work/screenshot.txt"; fail "the screenshot could not be taken"; }
+    echo "Screenshot: $WINDOWS_SCREENSHOT"
+fi
 # Ctrl+C during an adjustment run: Wine hands the signal to the console's handler.
 # The run ends with its stop byte sent, and with 128 + SIGINT.
 (cd "$bin" && exec wine kv3318ctl.exe --port COM9 wave >"$work/wave.txt" 2>&1) &
