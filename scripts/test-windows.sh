@@ -188,5 +188,21 @@ done
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left its registry key"
 ! wine reg query "$environment_key" /v Path 2>/dev/null | grep -qi 'kv3318-config' \
     || fail "the uninstaller left the program on the PATH"
-echo "Installer: installed, run and uninstalled"
+# A PATH that the installer's strings (1024 characters) cannot hold with the program's
+# folder added, or cannot even read whole, is left exactly as it was.
+path_now() { wine reg query "$environment_key" /v Path 2>/dev/null | grep -i 'REG_EXPAND_SZ' | tr -d '\r'; }
+for folders in 69 120; do
+    long_path="C:\windows\system32;C:\windows$(printf ';C:\Tools\%04d' $(seq "$folders"))"
+    wine reg add "$environment_key" /v Path /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null 2>&1
+    before=$(path_now)
+    wine "$installer" /S
+    [ "$(path_now)" = "$before" ] || fail "the installer changed a PATH of ${#long_path} characters"
+    wine 'C:\Program Files\kv3318-config\uninstall.exe' /S
+    for _ in $(seq 100); do
+        [ ! -e "$program_dir" ] && break
+        sleep 0.3
+    done
+    [ "$(path_now)" = "$before" ] || fail "the uninstaller changed a PATH of ${#long_path} characters"
+done
+echo "Installer: installed, run and uninstalled; a long PATH left alone"
 echo "Windows tests passed in $((SECONDS - started)) s"

@@ -72,7 +72,11 @@ Section "Install"
   ClearErrors
   ReadRegStr $0 HKLM "${ENVIRONMENT_KEY}" "Path"
   IfErrors path_done
-  StrLen $1 "$0;$INSTDIR"
+  ; Counted apart: the joined string itself would already be cut to fit.
+  StrLen $1 $0
+  StrLen $2 $INSTDIR
+  IntOp $1 $1 + $2
+  IntOp $1 $1 + 1
   IntCmp $1 ${NSIS_MAX_STRLEN} path_too_long 0 path_too_long
   ${WordFind} "$0" "$INSTDIR" "E+1{" $2
   IfErrors 0 path_done
