@@ -19,7 +19,11 @@ if [ -z "$qt" ] && [ -f "$tarball" ]; then
         tar xJf "$tarball" -C "$dir"
     fi
 fi
-if [ -z "$qt" ] || [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+if [ -n "${QT_WINDOWS_PREFIX:-}" ] && [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+    echo "no Qt for Windows: QT_WINDOWS_PREFIX=$qt holds no Qt 6.4.2 built with mingw-w64 for x86_64"
+    exit 77
+fi
+if [ -z "$qt" ]; then
     echo "no Qt for Windows: needs $tarball or QT_WINDOWS_PREFIX naming Qt 6.4.2 built with mingw-w64 for x86_64"
     exit 77
 fi
