@@ -3,11 +3,13 @@
 # then, under Wine without a display, in one private Wine prefix made for this run:
 #   - the test programs that need no pseudo-terminal;
 #   - kv3318ctl.exe getting and putting a record through a COM port that the prefix
-#     maps onto the virtual unit's pseudo-terminal (the unit is the Linux build's);
+#     maps onto the virtual unit's pseudo-terminal (the unit is the Linux build's), and
+#     ending a wave run on Ctrl+C with its stop byte;
 #   - kv3318-config.exe finding that unit, and the window receiving its settings;
 #   - the install folder against packaging/windows/installed-files.txt, and the
 #     installer: installed silently, kv3318ctl run from it and from a console's PATH,
-#     uninstalled leaving nothing behind.
+#     uninstalled leaving nothing behind, and a PATH too long to extend left alone.
+# WINDOWS_SCREENSHOT=FILE.png also takes the window's screenshot.
 #   scripts/test-windows.sh [LINUX-BUILD-DIR, default build] [WINDOWS-BUILD-DIR, default build-windows]
 # Exits with 77 and the reason on its last line when there is no Qt for Windows.
 set -euo pipefail
@@ -142,6 +144,7 @@ if [ -n "${WINDOWS_SCREENSHOT:-}" ]; then
         || { cat "$work/screenshot.txt"; fail "the screenshot could not be taken"; }
     echo "Screenshot: $WINDOWS_SCREENSHOT"
 fi
+
 # Ctrl+C during an adjustment run: Wine hands the signal to the console's handler.
 # The run ends with its stop byte sent, and with 128 + SIGINT.
 (cd "$bin" && exec wine kv3318ctl.exe --port COM9 wave >"$work/wave.txt" 2>&1) &
@@ -178,11 +181,14 @@ restart_wineserver
 [ "$(wine cmd /c 'kv3318ctl --version')" = "kv3318ctl $version"$'\r' ] \
     || fail "kv3318ctl is not on a console's PATH"
 # The uninstaller runs on from a copy of itself and returns at once.
-wine 'C:\Program Files\kv3318-config\uninstall.exe' /S
-for _ in $(seq 100); do
-    [ ! -e "$program_dir" ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1 && break
-    sleep 0.3
-done
+uninstall() {
+    wine 'C:\Program Files\kv3318-config\uninstall.exe' /S
+    for _ in $(seq 100); do
+        [ ! -e "$program_dir" ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1 && break
+        sleep 0.3
+    done
+}
+uninstall
 [ ! -e "$program_dir" ] || fail "the uninstaller left: $(listing "$program_dir" | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start menu entry"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left its registry key"
@@ -197,11 +203,7 @@ for folders in 69 120; do
     before=$(path_now)
     wine "$installer" /S
     [ "$(path_now)" = "$before" ] || fail "the installer changed a PATH of ${#long_path} characters"
-    wine 'C:\Program Files\kv3318-config\uninstall.exe' /S
-    for _ in $(seq 100); do
-        [ ! -e "$program_dir" ] && break
-        sleep 0.3
-    done
+    uninstall
     [ "$(path_now)" = "$before" ] || fail "the uninstaller changed a PATH of ${#long_path} characters"
 done
 echo "Installer: installed, run and uninstalled; a long PATH left alone"
