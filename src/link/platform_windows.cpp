@@ -1,19 +1,37 @@
 #include "platform.h"
 
+#include <QElapsedTimer>
 #include <QSerialPortInfo>
 
 #include <windows.h>
 
+namespace
+{
+// Listing the ports asks the device manager and takes milliseconds; the
+// finder asks for every candidate in one go, so one list serves them all.
+constexpr qint64 listFreshMs = 100;
+
+const QList<QSerialPortInfo> &listedPorts()
+{
+    thread_local QList<QSerialPortInfo> listed;
+    thread_local QElapsedTimer age;
+    if (!age.isValid() || age.elapsed() > listFreshMs) {
+        listed = QSerialPortInfo::availablePorts();
+        age.start();
+    }
+    return listed;
+}
+} // namespace
+
 QString Platform::portIdentity(const QString &devicePath)
 {
-    const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &port : listed) {
+    for (const QSerialPortInfo &port : listedPorts()) {
         if (port.systemLocation().compare(devicePath, Qt::CaseInsensitive) != 0 &&
             port.portName().compare(devicePath, Qt::CaseInsensitive) != 0)
             continue;
-        // Windows keeps a COM name with the adapter it was given to; the
-        // serial number, or else where the device sits, tells another one
-        // given the same name apart.
+        // Windows keeps a COM name with the adapter it was given to; where
+        // the adapter has a serial number, it tells another one given the
+        // same name apart.
         const QString where =
             port.serialNumber().isEmpty() ? port.systemLocation() : port.serialNumber();
         return port.portName() + QLatin1Char('|') + where;
