@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the fuzz targets and the package
-# checks need, only when some are missing, so a set-up machine starts at once.
+# Installs the Debian packages the build, the tests, the fuzz targets, the package
+# checks and the Windows build under Wine need, only when some are missing, so a set-up machine starts at once.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           libgl-dev fonts-dejavu-core clang libclang-rt-14-dev
-          dpkg-dev file lintian appstream desktop-file-utils ser2net "$@")
+          dpkg-dev file lintian appstream desktop-file-utils ser2net
+          g++-mingw-w64-x86-64-posix mingw-w64-tools wine nsis xvfb "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,18 @@
 #include "candidates.h"
 #include "commandline.h"
 
+#include <QDir>
 #include <QTest>
+
+namespace
+{
+// Lists are written here with ',' for the separator, which is the
+// platform's: ':' as in PATH on Linux, ';' on Windows.
+QString listed(QString list)
+{
+    return list.replace(QLatin1Char(','), QDir::listSeparator());
+}
+} // namespace
 
 class CommandLineTest : public QObject
 {
@@ -44,7 +55,7 @@ void CommandLineTest::handle()
     QFETCH(int, status);
     QFETCH(QStringList, ports);
 
-    qputenv("KV3318_PORTS", "env1:env2");
+    qputenv("KV3318_PORTS", listed("env1,env2").toUtf8());
     QString out;
     QString err;
     QTextStream outStream(&out);
@@ -64,23 +75,23 @@ void CommandLineTest::portListsKeepPathsAndUrlsWhole_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("ports");
-    QTest::newRow("paths") << "/dev/ttyUSB0::/tmp/unit:"
+    QTest::newRow("paths") << "/dev/ttyUSB0,,/tmp/unit,"
                            << QStringList{"/dev/ttyUSB0", "/tmp/unit"};
     QTest::newRow("URLs between paths")
-        << "/dev/a:rfc2217://tank.local:4001:socket://10.0.0.7:5000:/dev/b"
+        << "/dev/a,rfc2217://tank.local:4001,socket://10.0.0.7:5000,/dev/b"
         << QStringList{"/dev/a", "rfc2217://tank.local:4001", "socket://10.0.0.7:5000", "/dev/b"};
-    QTest::newRow("IPv6 host") << "socket://[::1]:5000:/dev/a"
+    QTest::newRow("IPv6 host") << "socket://[::1]:5000,/dev/a"
                                << QStringList{"socket://[::1]:5000", "/dev/a"};
     // Printer ports are never the unit's, and a port named twice is probed once.
     QTest::newRow("LPT and twice")
-        << "/dev/a:LPT1:/dev/lpt0:/dev/a" << QStringList{"/dev/a", "/dev/lpt0"};
+        << "/dev/a,LPT1,/dev/lpt0,/dev/a" << QStringList{"/dev/a", "/dev/lpt0"};
 }
 
 void CommandLineTest::portListsKeepPathsAndUrlsWhole()
 {
     QFETCH(QString, list);
     QFETCH(QStringList, ports);
-    QCOMPARE(Candidates::named(Candidates::splitList(list)).ports(), ports);
+    QCOMPARE(Candidates::named(Candidates::splitList(listed(list))).ports(), ports);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

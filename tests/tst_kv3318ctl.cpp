@@ -108,20 +108,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("firmware");
         QTest::addColumn<QString>("tail");
+        // The file ends as get's output redirected to it does, on Linux and on Windows.
+        QTest::addColumn<QByteArray>("lineEnd");
         QTest::newRow("basic") << "1.0.10.1"
-                               << "";
+                               << "" << QByteArray("\n");
         QTest::newRow("extended") << "1.0.10.2"
-                                  << ";111;111";
+                                  << ";111;111" << QByteArray("\r\n");
     }
 
     void roundTrips()
     {
         QFETCH(QString, firmware);
         QFETCH(QString, tail);
+        QFETCH(QByteArray, lineEnd);
         VirtualUnitProcess unit({"--firmware", firmware});
         QTemporaryDir folder;
         const QString record = basicRecord + tail;
-        const QString file = writeFile(folder, record.toLatin1());
+        const QString file = writeFile(folder, record.toLatin1() + lineEnd);
 
         Outcome put = run({unit.portPath()}, {"put", file});
         QCOMPARE(put.status, 0);

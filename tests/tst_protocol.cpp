@@ -1,5 +1,4 @@
 #include "candidates.h"
-#include "framecodec.h"
 #include "protocol.h"
 #include "pseudoterminal.h"
 #include "records.h"
@@ -16,13 +15,6 @@
 
 namespace
 {
-
-// The rows spell the line's control bytes as '[' for STX, ']' for ETX and
-// '|' for CR.
-QByteArray wire(QByteArray text)
-{
-    return text.replace('[', '\x02').replace(']', '\x03').replace('|', '\r');
-}
 
 QStringList bodies(const QSignalSpy &spy, int argument = 0)
 {
@@ -49,50 +41,11 @@ class ProtocolTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void reception_data();
-    void reception();
     void noiseWhileProbingAndFramesOnTheWire();
     void openFailuresSayWhy();
     void firstUnitToAnswerWinsOverSilentAndLptPorts();
     void strayLineEndsAreNoAnswer();
 };
-
-void ProtocolTest::reception_data()
-{
-    QTest::addColumn<QByteArrayList>("chunks");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("noise before STX") << QByteArrayList{"A[abc]|"} << QStringList{"abc"};
-    QTest::newRow("three reads") << QByteArrayList{"[ab", "c]", "|"} << QStringList{"abc"};
-    QTest::newRow("CR inside body") << QByteArrayList{"[a|b]|"} << QStringList{"a\rb"};
-    QTest::newRow("STX restarts") << QByteArrayList{"[a[b]|"} << QStringList{"b"};
-    QTest::newRow("no STX") << QByteArrayList{"]|"} << QStringList{};
-    // A message is delivered once: line ends after it are noise.
-    QTest::newRow("CR after a delivery")
-        << QByteArrayList{"[abc]|", "|", "noise|\n", "]|"} << QStringList{"abc"};
-    QTest::newRow("two frames, one read")
-        << QByteArrayList{"[one]|[two]|"} << QStringList{"one", "two"};
-    QTest::newRow("Latin-1 body") << QByteArrayList{"[\xe9]|"} << QStringList{QString(QChar(0xE9))};
-    QTest::newRow("empty body") << QByteArrayList{"[]|"} << QStringList{""};
-    const QByteArray longest(FrameCodec::maxBodyLength, 'L');
-    QTest::newRow("longest body") << QByteArrayList{"[" + longest + "]|"} << QStringList{longest};
-    // Megabytes of a message that never ends, fed the way a port delivers,
-    // are dropped; the next message arrives.
-    QByteArrayList endless(64, QByteArray(64 * 1024, 'f'));
-    endless.prepend("[");
-    endless.append("]|[after]|");
-    QTest::newRow("endless message") << endless << QStringList{"after"};
-}
-
-void ProtocolTest::reception()
-{
-    QFETCH(QByteArrayList, chunks);
-    QFETCH(QStringList, expected);
-    FrameCodec codec;
-    QStringList received;
-    for (const QByteArray &chunk : chunks)
-        received << codec.feed(wire(chunk));
-    QCOMPARE(received, expected);
-}
 
 void ProtocolTest::noiseWhileProbingAndFramesOnTheWire()
 {

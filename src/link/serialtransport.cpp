@@ -94,8 +94,8 @@ void SerialTransport::onError()
     if (!port->isOpen() || (error != QSerialPort::ResourceError &&
                             error != QSerialPort::ReadError && error != QSerialPort::WriteError))
         return;
-    const QString reason =
-        Platform::hasHungUp(port->handle()) ? QStringLiteral("hang-up") : port->errorString();
+    const QString reason = Platform::hasHungUp(qintptr(port->handle())) ? QStringLiteral("hang-up")
+                                                                        : port->errorString();
     port->close();
     Q_EMIT lost(reason);
 }
