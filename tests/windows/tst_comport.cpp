@@ -1,5 +1,6 @@
 #include "candidates.h"
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,11 +28,11 @@ void ComPortTest::windowFindsTheUnitAndReceivesItsSettings()
     // Every port the system lists, as the installed program probes them.
     MainWindow window(Candidates::systemPorts());
     window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(window.receiveButton->isEnabled(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.form().receiveButton->isEnabled(), 15000);
     const QString status = window.statusBar()->findChild<QLabel *>()->text();
     QVERIFY2(status.contains(port), qPrintable(status));
 
-    QTest::mouseClick(window.receiveButton, Qt::LeftButton);
+    QTest::mouseClick(window.form().receiveButton, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(window.createDataString(), record, 5000);
 
     const QString screenshot = qEnvironmentVariable("KV3318_TEST_SCREENSHOT");
