@@ -87,9 +87,15 @@ void UnitLink::onLost(const QString &reason)
     qCDebug(linkLog) << "device lost:" << port() << reason;
     settleTimer.stop();
     disconnect(transport->device(), &QIODevice::readyRead, this, &UnitLink::onReadyRead);
-    // A candidate being probed only has its second run out as usual.
-    if (!unitFound)
+    if (!unitFound) {
+        // A line gone during its probe will not answer: the candidate is done
+        // at once, with the reason, as one that could not be opened.
+        if (isProbing()) {
+            probeTimer.stop();
+            Q_EMIT openFailed(port(), {OpenFailure::Other, reason});
+        }
         return;
+    }
     unitFound = false;
     Q_EMIT lost(port(), reason);
 }

@@ -50,6 +50,7 @@ Q_SIGNALS:
     void detected(const QString &port, const QString &firmware);
     // Opened and probed, but no unit answered within the candidate's second.
     void silent(const QString &port);
+    // Could not be opened, or its line went away before the unit answered.
     void openFailed(const QString &port, const OpenFailure &failure);
     // The unit's line went away; it is closed by then.
     void lost(const QString &port, const QString &reason);
