@@ -50,8 +50,10 @@ Ser2netProcess::Ser2netProcess(const QString &devicePath)
     }
     const QString connector = QStringLiteral("serialdev,%1,19200n81,local").arg(devicePath);
     QFile config(folder.filePath(QStringLiteral("ser2net.yaml")));
-    if (!config.open(QIODevice::WriteOnly))
+    if (!config.open(QIODevice::WriteOnly)) {
+        rfc2217Port = socketPort = 0;
         return;
+    }
     config.write(QStringLiteral("connection: &rfc2217\n"
                                 "  accepter: telnet(rfc2217),tcp,127.0.0.1,%1\n"
                                 "  connector: %3\n"
@@ -64,11 +66,19 @@ Ser2netProcess::Ser2netProcess(const QString &devicePath)
                      .toUtf8());
     config.close();
     ser2net.setProcessChannelMode(QProcess::MergedChannels);
+    start();
+}
+
+void Ser2netProcess::start()
+{
+    if (rfc2217Port == 0 || ser2net.state() != QProcess::NotRunning)
+        return;
+    listening = false;
     // -n stays in the foreground, -u takes no UUCP lock in the machine's
     // lock folder, -P keeps the pid file out of /run.
     ser2net.start(program(), {QStringLiteral("-n"), QStringLiteral("-u"), QStringLiteral("-P"),
                               folder.filePath(QStringLiteral("ser2net.pid")), QStringLiteral("-c"),
-                              config.fileName()});
+                              folder.filePath(QStringLiteral("ser2net.yaml"))});
     if (!ser2net.waitForStarted(3000))
         return;
     listening = QTest::qWaitFor(
