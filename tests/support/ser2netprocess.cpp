@@ -54,12 +54,18 @@ Ser2netProcess::Ser2netProcess(const QString &devicePath)
         rfc2217Port = socketPort = 0;
         return;
     }
+    // As the README sets it up: the unit's messages go out as soon as they
+    // end, not after ser2net's wait for more bytes from the port.
     config.write(QStringLiteral("connection: &rfc2217\n"
                                 "  accepter: telnet(rfc2217),tcp,127.0.0.1,%1\n"
                                 "  connector: %3\n"
+                                "  options:\n"
+                                "    sendon: \\x03\\r\n"
                                 "connection: &socket\n"
                                 "  accepter: tcp,127.0.0.1,%2\n"
-                                "  connector: %3\n")
+                                "  connector: %3\n"
+                                "  options:\n"
+                                "    sendon: \\x03\\r\n")
                      .arg(rfc2217Port)
                      .arg(socketPort)
                      .arg(connector)
