@@ -42,7 +42,7 @@ QString statusText(MainWindow &window)
 // When each probe of the finder's candidates began, in milliseconds from the
 // clock's start.
 struct ProbeStarts {
-    ProbeStarts(UnitFinder *finder)
+    explicit ProbeStarts(UnitFinder *finder)
     {
         clock.start();
         QObject::connect(finder, &UnitFinder::probingChanged, finder, [this](bool probing) {
@@ -177,23 +177,25 @@ private Q_SLOTS:
     }
 
     // A unit that stays silent on a connection that stands is asked once,
-    // as on a local port.
-    void silentUnitBehindSer2netProbedOnce()
+    // as on a local port; a URL that names no address is never tried again.
+    void silentUnitAndBadUrlTriedOnce()
     {
         VirtualUnitProcess silent({"--silent"});
         Ser2netProcess ser2net(silent.portPath());
         QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
-        UnitFinder finder(Candidates::named({ser2net.rfc2217Url()}));
+        UnitFinder finder(Candidates::named({ser2net.rfc2217Url(), "socket://tank-pi"}));
         finder.setWatching(true);
         finder.setRetryWaits(100, 800);
         QSignalSpy ended(&finder, &UnitFinder::searchEnded);
+        QSignalSpy probing(&finder, &UnitFinder::probingChanged);
         finder.search();
         QVERIFY(ended.wait(3000));
-        QCOMPARE(ended.first().first().value<SearchReport>().silent,
-                 QStringList{ser2net.rfc2217Url()});
+        const SearchReport report = ended.first().first().value<SearchReport>();
+        QCOMPARE(report.silent, QStringList{ser2net.rfc2217Url()});
+        QCOMPARE(report.openFailures.size(), 1);
         QTest::qWait(1500);
         QCOMPARE(silent.lines(), QStringList{"probe"});
-        QVERIFY(!finder.isProbing());
+        QCOMPARE(probing.size(), 2);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "unitfinder.h"
 
+#include "networktransport.h"
 #include "platform.h"
 #include "portwatch.h"
 #include "serialtransport.h"
@@ -217,8 +218,10 @@ void UnitFinder::setRetryWaits(int firstMs, int longestMs)
 
 void UnitFinder::retryLater(const QString &port)
 {
-    // A program that searches once and reports (kv3318ctl) tries nothing again.
-    if (!watching || everyUnit || found || !Transport::isNetwork(port))
+    // A program that searches once and reports (kv3318ctl) tries nothing
+    // again, and a URL that names no address never connects.
+    if (!watching || everyUnit || found || !Transport::isNetwork(port) ||
+        !NetworkTransport::parseAddress(port))
         return;
     QTimer *&timer = retries[port];
     int waitMs = firstRetryWaitMs;
