@@ -23,10 +23,12 @@ UnitLink::UnitLink(const QString &candidate, QObject *parent)
     connect(transport, &Transport::openFailed, this, &UnitLink::onOpenFailed);
     connect(transport, &Transport::lost, this, &UnitLink::onLost);
     QIODevice *line = transport->device();
-    connect(line, &QIODevice::bytesWritten, this, [this] {
+    const auto emitWhenAllWritten = [this] {
         if (bytesToWrite() == 0)
             Q_EMIT allWritten();
-    });
+    };
+    connect(line, &QIODevice::bytesWritten, this, emitWhenAllWritten);
+    connect(transport, &Transport::farEndWritten, this, emitWhenAllWritten);
 }
 
 bool UnitLink::isDetected() const
@@ -152,7 +154,7 @@ void UnitLink::writeRaw(const QString &payload)
 
 qint64 UnitLink::bytesToWrite() const
 {
-    return transport->isOpen() ? transport->device()->bytesToWrite() : 0;
+    return transport->isOpen() ? transport->bytesToWrite() : 0;
 }
 
 void UnitLink::closeLine()
