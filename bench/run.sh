@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb xauth
 build=${1:-build-bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKV3318_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target kv3318-bench kv3318-bench-list >/dev/null
+cmake --build "$build" -j2 --target kv3318-bench kv3318-bench-list kv3318-bench-network >/dev/null
 
 # Every program the bench starts is given its candidate ports; this only
 # guards against one that is not.
@@ -19,3 +19,4 @@ fi
 # A display of its own, the same for every program timed.
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$build/bench/kv3318-bench"
 "$build/bench/kv3318-bench-list"
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$build/bench/kv3318-bench-network"

@@ -74,6 +74,8 @@ private Q_SLOTS:
     void socketCarriesBytesBothWays();
     void closedByServerIsLost_data();
     void closedByServerIsLost();
+    void writtenOnceTheFarLineSentIt_data();
+    void writtenOnceTheFarLineSentIt();
     void closeDuringOpenSaysNothing();
     void connectFailures_data();
     void connectFailures();
@@ -169,6 +171,38 @@ void NetworkTest::closedByServerIsLost()
     QVERIFY(opening.lost.wait(2000));
     QCOMPARE(opening.lost.first().first().toString(), "the server closed the connection");
     QVERIFY(!opening.transport.isOpen());
+}
+
+void NetworkTest::writtenOnceTheFarLineSentIt_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("socket") << "socket";
+    QTest::newRow("rfc2217") << "rfc2217";
+}
+
+// ser2net flushes its port when the connection closes, so a program that
+// closes as soon as its bytes left the socket loses what the far line had
+// yet to send: kv3318ctl's last settings, a run's stop byte.
+void NetworkTest::writtenOnceTheFarLineSentIt()
+{
+    QFETCH(QString, scheme);
+
+    ComPortServer server;
+    Opening opening(server.url(scheme));
+    QVERIFY(opening.waitForOutcome());
+    QSignalSpy written(&opening.transport, &Transport::farEndWritten);
+    QElapsedTimer clock;
+    clock.start();
+    // 192 bytes take 100 ms at 19200 baud.
+    const QByteArray message = frame(QByteArray(189, 'w'));
+    opening.transport.device()->write(message);
+    QVERIFY(QTest::qWaitFor([&] { return server.wire().endsWith(message); }));
+    QVERIFY(opening.transport.bytesToWrite() > 0);
+    QVERIFY(written.wait(1000));
+    QVERIFY2(clock.elapsed() >= 100 + NetworkTransport::serverMarginMs,
+             qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(opening.transport.bytesToWrite(), 0);
+    QCOMPARE(written.size(), 1);
 }
 
 void NetworkTest::closeDuringOpenSaysNothing()

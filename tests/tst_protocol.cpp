@@ -166,10 +166,13 @@ void ProtocolTest::strayLineEndsAreNoAnswer()
     QVERIFY(spy.wait());
     QVERIFY(link.isDetected());
 
+    // Whether the other line had its probe before the unit answered depends
+    // on which settled first.
+    gps.readFor(50);
     link.checkInterface();
-    QCOMPARE(gps.read(8, 1500).right(4), QByteArray(Protocol::request));
+    QCOMPARE(gps.read(4, 1500), QByteArray(Protocol::request));
     QVERIFY(gps.write("\r$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n"));
-    QVERIFY(spy.wait(3000));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 3000);
     QCOMPARE(spy.last().at(0).toStringList(), QStringList({"", ""}));
     QVERIFY(!link.isDetected());
 }

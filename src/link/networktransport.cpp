@@ -68,6 +68,12 @@ NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
         if (state == State::Connecting)
             fail({OpenFailure::Unreachable, QStringLiteral("timed out")});
     });
+    farLine.setSingleShot(true);
+    farLine.setTimerType(Qt::PreciseTimer);
+    connect(&farLine, &QTimer::timeout, this, &Transport::farEndWritten);
+    // Before any user of the device, so that bytesToWrite() counts the far
+    // line by the time they hear of the bytes written.
+    connect(device(), &QIODevice::bytesWritten, this, &NetworkTransport::onBytesWritten);
     connect(socket, &QTcpSocket::connected, this, &NetworkTransport::onConnected);
     connect(socket, &QTcpSocket::errorOccurred, this, &NetworkTransport::onSocketError);
 }
@@ -97,6 +103,21 @@ QIODevice *NetworkTransport::device()
     if (stream)
         return stream;
     return socket;
+}
+
+qint64 NetworkTransport::bytesToWrite()
+{
+    const qint64 buffered = device()->bytesToWrite();
+    if (!farLine.isActive())
+        return buffered;
+    return buffered + qMax<qint64>(1, farLine.remainingTime() * lineBytesPerSecond / 1000);
+}
+
+void NetworkTransport::onBytesWritten(qint64 bytes)
+{
+    const qint64 lineMs = (bytes * 1000 + lineBytesPerSecond - 1) / lineBytesPerSecond;
+    const qint64 aheadMs = farLine.isActive() ? farLine.remainingTime() : serverMarginMs;
+    farLine.start(int(aheadMs + lineMs));
 }
 
 void NetworkTransport::open()
@@ -176,6 +197,7 @@ void NetworkTransport::shutDown()
 {
     state = State::Closed;
     connectTimer.stop();
+    farLine.stop();
     if (comPort) {
         comPort->stop();
         stream->close();

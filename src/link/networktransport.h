@@ -30,6 +30,10 @@ class NetworkTransport : public Transport
 
 public:
     static constexpr int connectTimeoutMs = 3000;
+    // The unit's line: 19200 baud, 10 bits a byte.
+    static constexpr int lineBytesPerSecond = 1920;
+    // What the server takes to hand bytes to its port, beyond the line's time.
+    static constexpr int serverMarginMs = 50;
 
     // `url` is rfc2217://HOST:PORT or socket://HOST:PORT; anything else
     // fails to open, with the reason.
@@ -46,6 +50,10 @@ public:
     void close() override;
     bool isOpen() const override { return state == State::Open; }
     QIODevice *device() override;
+    // A server drops what its port has yet to send when the connection
+    // closes (ser2net flushes the port), so bytes count as written only
+    // once the far line has had time to send them.
+    qint64 bytesToWrite() override;
 
 private:
     enum class State { Closed, Connecting, Negotiating, Open };
@@ -54,6 +62,7 @@ private:
     void onConnected();
     void onSocketError();
     void fail(const OpenFailure &failure);
+    void onBytesWritten(qint64 bytes);
     void shutDown();
 
     const QString url;
@@ -63,4 +72,6 @@ private:
     TelnetStream *stream;
     ComPortControl *comPort;
     QTimer connectTimer;
+    // Runs while the far line may still be sending what was written.
+    QTimer farLine;
 };

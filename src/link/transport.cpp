@@ -3,6 +3,8 @@
 #include "networktransport.h"
 #include "serialtransport.h"
 
+#include <QIODevice>
+
 Transport *Transport::create(const QString &candidate, QObject *parent)
 {
     if (isNetwork(candidate))
@@ -13,4 +15,9 @@ Transport *Transport::create(const QString &candidate, QObject *parent)
 bool Transport::isNetwork(const QString &candidate)
 {
     return NetworkTransport::namesNetworkPort(candidate);
+}
+
+qint64 Transport::bytesToWrite()
+{
+    return device()->bytesToWrite();
 }

@@ -48,6 +48,9 @@ public:
     virtual bool isOpen() const = 0;
     // The unit's bytes, both ways, once opened; its readyRead() tells of new ones.
     virtual QIODevice *device() = 0;
+    // Bytes written that may not have reached the unit's line yet; a program
+    // that is about to close waits for these.
+    virtual qint64 bytesToWrite();
 
 Q_SIGNALS:
     void opened();
@@ -55,4 +58,7 @@ Q_SIGNALS:
     // The far end went away while open (a hang-up, a pulled adapter, a
     // connection closed or reset); the transport is closed when this comes.
     void lost(const QString &reason);
+    // Bytes the device had already counted as written have now reached the
+    // unit's line too; only a transport that waits beyond its device says so.
+    void farEndWritten();
 };

@@ -1,9 +1,12 @@
 #include "unitfinder.h"
 
+#include "networktransport.h"
 #include "platform.h"
 #include "portwatch.h"
 #include "serialtransport.h"
 #include "unitlink.h"
+
+#include <QTimer>
 
 #include <algorithm>
 
@@ -29,6 +32,8 @@ void UnitFinder::startSearch(bool everyUnit)
 {
     if (isProbing())
         return;
+    // Asked to search, the user has every candidate tried now.
+    forgetRetries();
     if (found) {
         // Searching again: the unit found before is let go first.
         found->close();
@@ -58,12 +63,15 @@ void UnitFinder::startProbe(const QString &port)
     probing << link;
     connect(link, &UnitLink::detected, this, [this, link] { onDetected(link); });
     connect(link, &UnitLink::silent, this, [this, link](const QString &port) {
-        report.silent << port;
+        if (reporting)
+            report.silent << port;
         onDone(link);
     });
     connect(link, &UnitLink::openFailed, this,
             [this, link](const QString &port, const OpenFailure &failure) {
-                report.openFailures.append({port, failure});
+                if (reporting)
+                    report.openFailures.append({port, failure});
+                retryLater(port);
                 onDone(link);
             });
     link->probe();
@@ -85,6 +93,7 @@ void UnitFinder::onDetected(UnitLink *link)
         other->deleteLater();
     }
     probing.clear();
+    forgetRetries();
     found = link;
     reporting = false;
     watch->stop();
@@ -138,6 +147,7 @@ void UnitFinder::onLost(const QString &port, const QString &reason)
     present.remove(port);
     if (watching)
         watchFromNow(present);
+    retryLater(port);
     Q_EMIT unitLost(port, reason);
     if (watching)
         lookForNewPorts();
@@ -167,10 +177,7 @@ void UnitFinder::lookForNewPorts()
     QStringList fresh;
     for (const QString &port : ports) {
         const auto id = now.constFind(port);
-        const bool beingProbed =
-            std::any_of(probing.cbegin(), probing.cend(),
-                        [&port](UnitLink *link) { return link->port() == port; });
-        if (id != now.cend() && seen.value(port) != *id && !beingProbed)
+        if (id != now.cend() && seen.value(port) != *id && !isBeingProbed(port))
             fresh << port;
     }
     // Ports that went away are forgotten, so that their return counts as new.
@@ -195,4 +202,59 @@ QHash<QString, QString> UnitFinder::identities(const QStringList &ports) const
             present.insert(port, id);
     }
     return present;
+}
+
+bool UnitFinder::isBeingProbed(const QString &port) const
+{
+    return std::any_of(probing.cbegin(), probing.cend(),
+                       [&port](UnitLink *link) { return link->port() == port; });
+}
+
+void UnitFinder::setRetryWaits(int firstMs, int longestMs)
+{
+    firstRetryWaitMs = firstMs;
+    longestRetryWaitMs = longestMs;
+}
+
+void UnitFinder::retryLater(const QString &port)
+{
+    // A program that searches once and reports (kv3318ctl) tries nothing
+    // again, and a URL that names no address never connects.
+    if (!watching || everyUnit || found || !Transport::isNetwork(port) ||
+        !NetworkTransport::parseAddress(port))
+        return;
+    QTimer *&timer = retries[port];
+    int waitMs = firstRetryWaitMs;
+    if (timer) {
+        waitMs = timer->interval() * 2;
+    } else {
+        timer = new QTimer(this);
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this, port] { retry(port); });
+    }
+    // A server that is down for days is asked twice a minute, not hammered.
+    timer->start(std::min(waitMs, longestRetryWaitMs));
+}
+
+void UnitFinder::retry(const QString &port)
+{
+    if (found)
+        return;
+    // A search that reports is under way: its outcome for this candidate is
+    // still to come, or was just taken; the try waits for another round.
+    if (reporting || isBeingProbed(port)) {
+        if (QTimer *timer = retries.value(port))
+            timer->start();
+        return;
+    }
+    const bool wasProbing = isProbing();
+    startProbe(port);
+    if (!wasProbing)
+        Q_EMIT probingChanged(true);
+}
+
+void UnitFinder::forgetRetries()
+{
+    qDeleteAll(retries);
+    retries.clear();
 }

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 class PortWatch;
+class QTimer;
 
 // What a search that has ended found on its candidates.
 struct SearchReport {
@@ -31,12 +32,18 @@ struct SearchReport {
 // Finds the unit among the candidates: every candidate is probed at once,
 // each on a line of its own. While no unit is found it can watch for ports
 // that appear and probe those, and only those: a port that stays as it was
-// is not probed again until the user searches again.
+// is not probed again until the user searches again. A network candidate
+// cannot be watched, so while watching, one that could not be reached or
+// whose connection closed is tried again, waiting longer after each failure.
+// One that connected but stayed silent is left alone, as a silent port is.
 class UnitFinder : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int firstRetryMs = 1000;
+    static constexpr int longestRetryMs = 30000;
+
     explicit UnitFinder(const Candidates &candidates, QObject *parent = nullptr);
     ~UnitFinder() override;
 
@@ -49,6 +56,9 @@ public:
     // Watches for ports that appear while no unit is found, from the end of
     // a search on, and after the unit was lost.
     void setWatching(bool on) { watching = on; }
+    // The wait before a network candidate is tried again starts at the first
+    // and doubles after each failure, up to the longest.
+    void setRetryWaits(int firstMs, int longestMs);
 
     bool isProbing() const { return !probing.isEmpty(); }
     // The unit found, its line open; null while there is none.
@@ -74,6 +84,11 @@ private:
     // What each serial candidate leads to now; missing ones are left out.
     QHash<QString, QString> identities(const QStringList &ports) const;
     void finishReport();
+    bool isBeingProbed(const QString &port) const;
+    void retryLater(const QString &port);
+    void retry(const QString &port);
+    // Stops every pending try; the next failure waits the first wait again.
+    void forgetRetries();
 
     Candidates candidates;
     PortWatch *watch;
@@ -86,4 +101,9 @@ private:
     QHash<QString, QString> seen;
     QStringList searched;
     SearchReport report;
+    int firstRetryWaitMs = firstRetryMs;
+    int longestRetryWaitMs = longestRetryMs;
+    // A timer for each network candidate to be tried again; its interval is
+    // the wait it was last started with.
+    QHash<QString, QTimer *> retries;
 };

@@ -23,10 +23,12 @@ UnitLink::UnitLink(const QString &candidate, QObject *parent)
     connect(transport, &Transport::openFailed, this, &UnitLink::onOpenFailed);
     connect(transport, &Transport::lost, this, &UnitLink::onLost);
     QIODevice *line = transport->device();
-    connect(line, &QIODevice::bytesWritten, this, [this] {
+    const auto emitWhenAllWritten = [this] {
         if (bytesToWrite() == 0)
             Q_EMIT allWritten();
-    });
+    };
+    connect(line, &QIODevice::bytesWritten, this, emitWhenAllWritten);
+    connect(transport, &Transport::farEndWritten, this, emitWhenAllWritten);
 }
 
 bool UnitLink::isDetected() const
@@ -87,9 +89,15 @@ void UnitLink::onLost(const QString &reason)
     qCDebug(linkLog) << "device lost:" << port() << reason;
     settleTimer.stop();
     disconnect(transport->device(), &QIODevice::readyRead, this, &UnitLink::onReadyRead);
-    // A candidate being probed only has its second run out as usual.
-    if (!unitFound)
+    if (!unitFound) {
+        // A line gone during its probe will not answer: the candidate is done
+        // at once, with the reason, as one that could not be opened.
+        if (isProbing()) {
+            probeTimer.stop();
+            Q_EMIT openFailed(port(), {OpenFailure::Other, reason});
+        }
         return;
+    }
     unitFound = false;
     Q_EMIT lost(port(), reason);
 }
@@ -146,7 +154,7 @@ void UnitLink::writeRaw(const QString &payload)
 
 qint64 UnitLink::bytesToWrite() const
 {
-    return transport->isOpen() ? transport->device()->bytesToWrite() : 0;
+    return transport->isOpen() ? transport->bytesToWrite() : 0;
 }
 
 void UnitLink::closeLine()

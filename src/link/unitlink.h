@@ -37,7 +37,7 @@ public:
     void writeRaw(const QString &payload);
     // The debug line of such bytes, also for bytes that found no line.
     static void logRaw(const QString &payload);
-    // What was written and has not yet left for the line.
+    // What was written and may not yet have reached the unit's line.
     qint64 bytesToWrite() const;
     // Closes the line; a unit found on it is let go.
     void close();
@@ -50,12 +50,13 @@ Q_SIGNALS:
     void detected(const QString &port, const QString &firmware);
     // Opened and probed, but no unit answered within the candidate's second.
     void silent(const QString &port);
+    // Could not be opened, or its line went away before the unit answered.
     void openFailed(const QString &port, const OpenFailure &failure);
     // The unit's line went away; it is closed by then.
     void lost(const QString &port, const QString &reason);
     // A whole message from the unit found here.
     void messageReceived(const QString &body);
-    // Everything written has left for the line.
+    // Everything written has reached the unit's line.
     void allWritten();
 
 private:

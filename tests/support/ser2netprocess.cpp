@@ -50,25 +50,41 @@ Ser2netProcess::Ser2netProcess(const QString &devicePath)
     }
     const QString connector = QStringLiteral("serialdev,%1,19200n81,local").arg(devicePath);
     QFile config(folder.filePath(QStringLiteral("ser2net.yaml")));
-    if (!config.open(QIODevice::WriteOnly))
+    if (!config.open(QIODevice::WriteOnly)) {
+        rfc2217Port = socketPort = 0;
         return;
+    }
+    // As the README sets it up: the unit's messages go out as soon as they
+    // end, not after ser2net's wait for more bytes from the port.
     config.write(QStringLiteral("connection: &rfc2217\n"
                                 "  accepter: telnet(rfc2217),tcp,127.0.0.1,%1\n"
                                 "  connector: %3\n"
+                                "  options:\n"
+                                "    sendon: \\x03\\r\n"
                                 "connection: &socket\n"
                                 "  accepter: tcp,127.0.0.1,%2\n"
-                                "  connector: %3\n")
+                                "  connector: %3\n"
+                                "  options:\n"
+                                "    sendon: \\x03\\r\n")
                      .arg(rfc2217Port)
                      .arg(socketPort)
                      .arg(connector)
                      .toUtf8());
     config.close();
     ser2net.setProcessChannelMode(QProcess::MergedChannels);
+    start();
+}
+
+void Ser2netProcess::start()
+{
+    if (rfc2217Port == 0 || ser2net.state() != QProcess::NotRunning)
+        return;
+    listening = false;
     // -n stays in the foreground, -u takes no UUCP lock in the machine's
     // lock folder, -P keeps the pid file out of /run.
     ser2net.start(program(), {QStringLiteral("-n"), QStringLiteral("-u"), QStringLiteral("-P"),
                               folder.filePath(QStringLiteral("ser2net.pid")), QStringLiteral("-c"),
-                              config.fileName()});
+                              folder.filePath(QStringLiteral("ser2net.yaml"))});
     if (!ser2net.waitForStarted(3000))
         return;
     listening = QTest::qWaitFor(

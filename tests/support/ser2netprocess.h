@@ -23,6 +23,8 @@ public:
     QString output();
     // Ends ser2net as a service stop would, with SIGTERM.
     void stop();
+    // Starts it again on the same ports, as a service start would.
+    void start();
 
 private:
     QTemporaryDir folder;

@@ -1,0 +1,203 @@
+#include "candidates.h"
+#include "mainwindow.h"
+#include "records.h"
+#include "ser2netprocess.h"
+#include "ui_mainwindow.h"
+#include "unitfinder.h"
+#include "virtualunitprocess.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+const QString waveRecord = "0;0;0;0;0;0;0;100;100;30;1;0;0;1;0;1;1;1;30;0";
+
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runCtl(const QStringList &arguments)
+{
+    QProcess ctl;
+    ctl.start(KV3318_CTL, arguments);
+    if (!ctl.waitForFinished(15000))
+        return {};
+    return {ctl.exitCode(), QString::fromLocal8Bit(ctl.readAllStandardOutput()).trimmed(),
+            QString::fromLocal8Bit(ctl.readAllStandardError()).trimmed()};
+}
+
+QString statusText(MainWindow &window)
+{
+    return window.statusBar()->findChild<QLabel *>()->text();
+}
+
+// When each probe of the finder's candidates began, in milliseconds from the
+// clock's start.
+struct ProbeStarts {
+    explicit ProbeStarts(UnitFinder *finder)
+    {
+        clock.start();
+        QObject::connect(finder, &UnitFinder::probingChanged, finder, [this](bool probing) {
+            if (probing)
+                times << clock.elapsed();
+        });
+    }
+    // The waits between the starts from the `from`th on.
+    QList<qint64> waitsFrom(qsizetype from) const
+    {
+        QList<qint64> waits;
+        for (qsizetype i = from + 1; i < times.size(); ++i)
+            waits << times[i] - times[i - 1];
+        return waits;
+    }
+
+    QElapsedTimer clock;
+    QList<qint64> times;
+};
+
+QString waitsText(const QList<qint64> &waits)
+{
+    QStringList text;
+    for (qint64 wait : waits)
+        text << QString::number(wait);
+    return text.join(' ');
+}
+} // namespace
+
+// A unit on another machine, behind a real ser2net.
+class RemoteUnitTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        if (Ser2netProcess::program().isEmpty())
+            QSKIP("ser2net is not installed (Debian package ser2net)");
+    }
+
+    // Every byte kv3318ctl sends through Telnet reaches the unit as it was
+    // sent, put's read-back and the stop byte too, before the program ends.
+    void ctlThroughRfc2217()
+    {
+        VirtualUnitProcess unit({"--firmware", "1.0.10.1"});
+        Ser2netProcess ser2net(unit.portPath());
+        QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
+        const QStringList port{"--port", ser2net.rfc2217Url()};
+        QTemporaryDir folder;
+        QFile file(folder.filePath("settings.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(waveRecord.toLatin1()) > 0);
+        file.close();
+
+        const Outcome put = runCtl(port + QStringList{"put", file.fileName()});
+        QVERIFY2(put.status == 0, qPrintable(put.err));
+        QCOMPARE(runCtl(port + QStringList{"get"}).out, waveRecord);
+        const Outcome wave = runCtl(port + QStringList{"wave", "--to", "0.31"});
+        QVERIFY2(wave.status == 0, qPrintable(wave.err));
+        QCOMPARE(wave.out, "0.30\n0.31");
+        QTRY_COMPARE(unit.lines(),
+                     QStringList({"probe", "settings " + waveRecord, "request", "probe", "request",
+                                  "probe", "request", "adjust 30;0", "adjust 31;0", "stop"}));
+    }
+
+    void ctlSaysWhyNetworkPortsFailed()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString refused = QStringLiteral("socket://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        const QString unknown = "rfc2217://no-such-tank.invalid:2217";
+
+        const Outcome get = runCtl({"--port", refused, "--port", unknown, "get"});
+        QCOMPARE(get.status, 2);
+        const QStringList said = get.err.split('\n');
+        QVERIFY2(said.contains("kv3318ctl: " + refused + ": connection refused"),
+                 qPrintable(get.err));
+        QVERIFY2(said.contains("kv3318ctl: " + unknown + ": host not found"), qPrintable(get.err));
+    }
+
+    // The adapter behind ser2net is plugged in late, then ser2net goes away
+    // and comes back: the window follows without being asked to search, and
+    // waits longer after each failed try, but not after a success.
+    void windowFollowsAUnitThroughTcp()
+    {
+        QTemporaryDir folder;
+        const QString device = folder.filePath("adapter");
+        Ser2netProcess ser2net(device);
+        QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
+        MainWindow window(Candidates::named({ser2net.socketUrl()}));
+        auto *finder = window.findChild<UnitFinder *>();
+        QVERIFY(finder);
+        finder->setRetryWaits(100, 800);
+        ProbeStarts starts(finder);
+
+        // ser2net takes each connection and closes it: no device to open.
+        QTRY_VERIFY_WITH_TIMEOUT(starts.times.size() >= 5, 5000);
+        const QList<qint64> waits = starts.waitsFrom(0);
+        const QList<qint64> least{200, 400, 800, 800};
+        for (qsizetype i = 0; i < least.size(); ++i)
+            QVERIFY2(waits[i] >= least[i] * 9 / 10 && waits[i] < least[i] + 400,
+                     qPrintable(waitsText(waits)));
+        QVERIFY(!window.form().sendButton->isEnabled());
+
+        VirtualUnitProcess unit({"--link", device, "--settings", exampleRecord + ";111;111"});
+        QTRY_VERIFY_WITH_TIMEOUT(window.form().sendButton->isEnabled(), 2500);
+        QCOMPARE(statusText(window),
+                 "interface detected on: " + ser2net.socketUrl() + "   (1.0.10.2)");
+        window.form().receiveButton->click();
+        QTRY_COMPARE(window.createDataString(), exampleRecord + ";111;111");
+        // Found, nothing is tried any more.
+        const qsizetype triesWhenFound = starts.times.size();
+        QTest::qWait(1000);
+        QCOMPARE(starts.times.size(), triesWhenFound);
+
+        QElapsedTimer clock;
+        clock.start();
+        ser2net.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(statusText(window), QString("no interface detected"), 2000);
+        QVERIFY(clock.elapsed() < 2000);
+        const qint64 lostAt = starts.clock.elapsed();
+        // The success began the waits anew.
+        QTRY_VERIFY_WITH_TIMEOUT(starts.times.size() > triesWhenFound, 2000);
+        QVERIFY2(starts.times[triesWhenFound] - lostAt < 500,
+                 qPrintable(QString::number(starts.times[triesWhenFound] - lostAt)));
+
+        ser2net.start();
+        QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
+        QTRY_VERIFY_WITH_TIMEOUT(window.form().sendButton->isEnabled(), 2500);
+        QVERIFY(statusText(window).contains(ser2net.socketUrl()));
+    }
+
+    // A unit that stays silent on a connection that stands is asked once,
+    // as on a local port; a URL that names no address is never tried again.
+    void silentUnitAndBadUrlTriedOnce()
+    {
+        VirtualUnitProcess silent({"--silent"});
+        Ser2netProcess ser2net(silent.portPath());
+        QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
+        UnitFinder finder(Candidates::named({ser2net.rfc2217Url(), "socket://tank-pi"}));
+        finder.setWatching(true);
+        finder.setRetryWaits(100, 800);
+        QSignalSpy ended(&finder, &UnitFinder::searchEnded);
+        QSignalSpy probing(&finder, &UnitFinder::probingChanged);
+        finder.search();
+        QVERIFY(ended.wait(3000));
+        const SearchReport report = ended.first().first().value<SearchReport>();
+        QCOMPARE(report.silent, QStringList{ser2net.rfc2217Url()});
+        QCOMPARE(report.openFailures.size(), 1);
+        QTest::qWait(1500);
+        QCOMPARE(silent.lines(), QStringList{"probe"});
+        QCOMPARE(probing.size(), 2);
+    }
+};
+
+QTEST_MAIN(RemoteUnitTest)
+#include "tst_remoteunit.moc"
