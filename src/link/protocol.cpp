@@ -48,12 +48,6 @@ void Protocol::onUnitFound(UnitLink *unit)
     Q_EMIT interfaceDetected({unit->port(), unit->firmware()});
 }
 
-void Protocol::close()
-{
-    if (UnitLink *found = finder->unit())
-        found->close();
-}
-
 void Protocol::writeData(const QString &payload) const
 {
     if (UnitLink *found = finder->unit())

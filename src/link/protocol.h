@@ -35,7 +35,6 @@ public:
     const Candidates &candidates() const;
     // What the last search that found no unit found instead.
     const SearchReport &lastReport() const { return report; }
-    void close();
     void writeData(const QString &payload) const;
     void writeDataNoPro(const QString &payload) const;
     void analyseData(QString body);
