@@ -81,6 +81,9 @@ void roundTrips(const QString &port, std::vector<double> &times)
         const QString &sent = trip % 2 ? recordB : recordA;
         window.readDataString(sent);
         window.form().sendButton->click();
+        // Send reads its record back; receive waits for that answer.
+        if (!waitUntil([&window] { return window.form().receiveButton->isEnabled(); }, 5000))
+            fail("a send was not read back");
         window.readDataString(trip % 2 ? recordA : recordB);
         QTest::qWait(5);
         const Clock::time_point start = Clock::now();

@@ -100,6 +100,9 @@ void runSession(QWidget *widget)
         const QString &sent = trip % 2 ? recordB : recordA;
         window->readDataString(sent);
         window->form().sendButton->click();
+        // Send reads its record back; receive waits for that answer.
+        if (!waitUntil([window] { return window->form().receiveButton->isEnabled(); }, 5000))
+            return fail("send");
         window->readDataString(trip % 2 ? recordA : recordB);
         settle();
         const auto start = std::chrono::steady_clock::now();
