@@ -8,6 +8,7 @@
 #include "ser2netprocess.h"
 #include "ui_mainwindow.h"
 #include "virtualunitprocess.h"
+#include "waituntil.h"
 
 #include <QApplication>
 #include <QTcpServer>
@@ -45,21 +46,6 @@ const QString recordB = QStringLiteral("2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1
 double msSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Processes events until done() holds, and returns as soon as it does
-// (QTest's waits look only every few milliseconds); false after timeoutMs.
-template <typename Condition> bool waitUntil(Condition done, int timeoutMs)
-{
-    QTimer deadline; // wakes the wait below when nothing else does
-    deadline.setSingleShot(true);
-    deadline.start(timeoutMs);
-    while (!done()) {
-        if (!deadline.isActive())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
 }
 
 double percentile(std::vector<double> values, int percent)

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "probe.h"
 #include "ui_mainwindow.h"
+#include "waituntil.h"
 
 #include <QAbstractEventDispatcher>
 #include <QTimer>
@@ -26,20 +27,6 @@ constexpr int roundTrips = 1000;
 const QString recordA =
     QStringLiteral("1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0;111;111");
 const QString recordB = QStringLiteral("2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1;111;111");
-
-// Processes events until done() holds; false after timeoutMs without.
-template <typename Condition> bool waitUntil(Condition done, int timeoutMs)
-{
-    QTimer deadline; // wakes the wait below when nothing else does
-    deadline.setSingleShot(true);
-    deadline.start(timeoutMs);
-    while (!done()) {
-        if (!deadline.isActive())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
 
 // Until nothing is left to do: the form has settled and repainted, as it
 // has by the time a person clicks.

@@ -83,29 +83,29 @@ private Q_SLOTS:
         const QString start = window.createDataString();
         auto *search = window.statusBar()->findChild<QToolButton *>();
 
+        // The same unit is found again and sends a record unasked.
+        const auto foundAgainAndSent = [&] {
+            QCOMPARE(line.read(4), QByteArray(Protocol::request));
+            QVERIFY(line.write(frame("KV3318 1.0.10.2")));
+            QTRY_VERIFY(window.form().sendButton->isEnabled());
+            QVERIFY(line.write(frame(otherRecord + ";111;111")));
+            line.readFor(100);
+            QCOMPARE(window.createDataString(), start);
+        };
+
         window.form().receiveButton->click();
         QCOMPARE(line.read(8), frame("0data"));
         search->click();
         // The unit found before is let go: nothing can be sent to it now.
         QVERIFY(!window.form().sendButton->isEnabled() &&
                 !window.form().receiveButton->isEnabled());
-        QCOMPARE(line.read(4), QByteArray(Protocol::request));
-        QVERIFY(line.write(frame("KV3318 1.0.10.2")));
-        QTRY_VERIFY(window.form().sendButton->isEnabled());
-        QVERIFY(line.write(frame(otherRecord + ";111;111")));
-        line.readFor(100);
-        QCOMPARE(window.createDataString(), start);
+        foundAgainAndSent();
 
         window.form().receiveButton->click();
         QCOMPARE(line.read(8), frame("0data"));
         // A hang-up that leaves the line in place: it is probed again at once.
         QVERIFY(line.hangUp());
-        QCOMPARE(line.read(4), QByteArray(Protocol::request));
-        QVERIFY(line.write(frame("KV3318 1.0.10.2")));
-        QTRY_VERIFY(window.form().sendButton->isEnabled());
-        QVERIFY(line.write(frame(otherRecord + ";111;111")));
-        line.readFor(100);
-        QCOMPARE(window.createDataString(), start);
+        foundAgainAndSent();
     }
 
     void settingsArriveAfterAFlood()

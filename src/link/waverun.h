@@ -45,8 +45,6 @@ public:
     void setWaveSeconds(double seconds) { waveSeconds = seconds; }
 
     bool isRunning() const { return running; }
-    double currentWaveSeconds() const { return waveSeconds; }
-    double endWaveSeconds() const { return endSeconds; }
 
 Q_SIGNALS:
     // An adjust message with this wave time went to the unit.
