@@ -1,3 +1,4 @@
+#include "catalogs.h"
 #include "commandline.h"
 #include "mainwindow.h"
 #include "shutdownsignals.h"
@@ -7,12 +8,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace
 {
 // What Qt says while it looks for a display, kept until it is known whether
 // there is one.
 QList<QPair<QtMsgType, QString>> startMessages;
+const Catalogs *catalogs = nullptr;
 
 // Without a display Qt ends the program with an abort and a hint to
 // reinstall it; one line that says what happened, and where to turn,
@@ -20,9 +23,11 @@ QList<QPair<QtMsgType, QString>> startMessages;
 void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fputs("kv3318-config: there is no display to show the window on; kv3318ctl does "
-                   "the same work from a shell\n",
-                   stderr);
+        const QString line = catalogs->translate(
+            "main", QT_TRANSLATE_NOOP("main", "kv3318-config: there is no display to show the "
+                                              "window on; kv3318ctl does the same work from a "
+                                              "shell"));
+        std::fprintf(stderr, "%s\n", qPrintable(line));
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -37,15 +42,29 @@ int main(int argc, char **argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const Catalogs loaded;
+    catalogs = &loaded;
     Candidates candidates;
-    if (const std::optional<int> exitStatus = CommandLine::handle(arguments, out, err, &candidates))
-        return *exitStatus;
+    {
+        // Help and mistakes are said in the user's language, before a
+        // display is looked for; a plain start needs no translation here.
+        int count = argc;
+        std::optional<QCoreApplication> commandLine;
+        if (argc > 1) {
+            commandLine.emplace(count, argv);
+            loaded.install();
+        }
+        if (const std::optional<int> exitStatus =
+                CommandLine::handle(arguments, out, err, &candidates))
+            return *exitStatus;
+    }
 
     const QtMessageHandler usual = qInstallMessageHandler(holdStartMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
     for (const auto &[type, message] : std::as_const(startMessages))
         std::fprintf(stderr, "%s\n", qPrintable(message));
+    loaded.install();
 
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kv3318.Config"));

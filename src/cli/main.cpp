@@ -1,3 +1,4 @@
+#include "catalogs.h"
 #include "commandline.h"
 #include "commands.h"
 #include "report.h"
@@ -32,9 +33,11 @@ int run(const CommandLine &commandLine, ShutdownSignals &shutdown)
 int main(int argc, char *argv[])
 {
     holdStandardStreams();
+    const Catalogs catalogs;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kv3318ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KV3318_VERSION));
+    catalogs.install();
 
     CommandLine commandLine;
     if (!commandLine.parse(QCoreApplication::arguments()))
