@@ -18,7 +18,11 @@ struct OpenFailure {
     };
     Kind kind = Other;
     // Lower case, no full stop: "permission denied", "connection refused".
+    // English, as the debug output has it.
     QString text;
+
+    // The text in the user's language.
+    QString translated() const;
 };
 
 // How a link reaches one unit: a serial port, or a network connection that
