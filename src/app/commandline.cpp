@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace
@@ -28,6 +29,11 @@ const char *const qtOptionsWithValue[] = {"platform",
                                           "qmljsdebugger"};
 const char *const qtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 } // namespace
 
 namespace CommandLine
@@ -41,17 +47,17 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
     // Qt's options are single-dash words such as -platform.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Configures a Korvalin 3318 flow pump controller over a serial line.\n"
-                       "Qt's own options, such as -platform and -style, are accepted too."));
+        tr("Configures a Korvalin 3318 flow pump controller over a serial line.\n"
+           "Qt's own options, such as -platform and -style, are accepted too."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Displays this help."));
+                                        tr("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Displays version information."));
+                                           tr("Displays version information."));
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("Probes <port> for the unit, instead of the ports in KV3318_PORTS or "
-                       "those the system lists. May be given several times; probed in order."),
-        QStringLiteral("port"));
+        tr("Probes <port> for the unit, instead of the ports in KV3318_PORTS or those the system "
+           "lists. May be given several times; probed in order."),
+        tr("port"));
     parser.addOptions({helpOption, versionOption, portOption});
     const auto addQtOption = [&parser](const char *name, const QString &valueName) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
@@ -68,8 +74,9 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
         return 1;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << program << ": unexpected argument '" << parser.positionalArguments().constFirst()
-            << "'; name a port with --port" << Qt::endl;
+        err << tr("%1: unexpected argument '%2'; name a port with --port")
+                   .arg(program, parser.positionalArguments().constFirst())
+            << Qt::endl;
         return 1;
     }
     if (parser.isSet(helpOption)) {

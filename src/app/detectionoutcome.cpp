@@ -16,8 +16,7 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
         showNotice();
         return;
     }
-    statusLabel->setText(tr("interface detected on: ") + list.value(0) + "   (" + list.value(1) +
-                         ")");
+    statusLabel->setText(tr("interface detected on: %1   (%2)").arg(list.value(0), list.value(1)));
     state.unitDetected = true;
     lostPort.clear();
     // Nothing is known of what this unit holds until it says so.

@@ -62,10 +62,11 @@ QString MainWindow::standingNotice() const
     const SearchReport &report = protocol->lastReport();
     QStringList said;
     for (const SearchReport::Failure &failed : report.openFailures) {
-        QString line = tr("%1: %2").arg(failed.port, failed.failure.text);
         if (failed.failure.kind == OpenFailure::PermissionDenied)
-            line += tr(" (add yourself to the group dialout, then log in again)");
-        said << line;
+            said << tr("%1: %2 (add yourself to the group dialout, then log in again)")
+                        .arg(failed.port, failed.failure.translated());
+        else
+            said << tr("%1: %2").arg(failed.port, failed.failure.translated());
     }
     if (!report.silent.isEmpty())
         said << tr("a unit switched on later is found with \"search again\" (F5)");

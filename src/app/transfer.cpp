@@ -45,7 +45,7 @@ void MainWindow::onAnswerMissing()
 {
     // An answer that comes later answers nothing any more.
     state.answerAwaited = false;
-    tell(tr("the unit did not answer within %1 seconds").arg(answerMs / 1000));
+    tell(tr("the unit did not answer within %n second(s)", nullptr, answerMs / 1000));
     applyState();
 }
 
@@ -78,7 +78,7 @@ void MainWindow::onReceiveComplete(const QString &data)
         confirmed = formView->settings();
         said = tr("settings received from the unit");
     } else {
-        said = tr("the unit's answer is no settings record of %1 fields").arg(int(length));
+        said = tr("the unit's answer is no settings record of %n field(s)", nullptr, int(length));
     }
     updateModified();
     applyState();

@@ -61,7 +61,9 @@ void ComPortControl::onCommand(quint8 verb, quint8 commandOption)
         break;
     case TelnetStream::dontOption:
         if (waiting)
-            fail(QStringLiteral("the server refused com port control"));
+            fail({OpenFailure::Refused,
+                  QStringLiteral(
+                      QT_TRANSLATE_NOOP("OpenFailure", "the server refused com port control"))});
         break;
     case TelnetStream::will:
         if (!serverOptionAccepted) {
@@ -81,9 +83,11 @@ void ComPortControl::onCommand(quint8 verb, quint8 commandOption)
 void ComPortControl::sendSettings()
 {
     unconfirmed = {
-        {1, baudRate(19200), "baud rate 19200"},  {2, QByteArray(1, 8), "data size 8"},
-        {3, QByteArray(1, 1), "parity none"},     {4, QByteArray(1, 1), "stop size 1"},
-        {5, QByteArray(1, 1), "no flow control"},
+        {1, baudRate(19200), QT_TRANSLATE_NOOP("OpenFailure", "baud rate 19200")},
+        {2, QByteArray(1, 8), QT_TRANSLATE_NOOP("OpenFailure", "data size 8")},
+        {3, QByteArray(1, 1), QT_TRANSLATE_NOOP("OpenFailure", "parity none")},
+        {4, QByteArray(1, 1), QT_TRANSLATE_NOOP("OpenFailure", "stop size 1")},
+        {5, QByteArray(1, 1), QT_TRANSLATE_NOOP("OpenFailure", "no flow control")},
     };
     for (const Setting &setting : std::as_const(unconfirmed))
         stream->sendSubnegotiation(char(option) + QByteArray(1, char(setting.command)) +
@@ -103,7 +107,9 @@ void ComPortControl::onSubnegotiation(const QByteArray &content)
     if (answered == unconfirmed.cend())
         return;
     if (content.mid(2) != answered->value) {
-        fail(QStringLiteral("the server refused %1").arg(answered->name));
+        fail(OpenFailure::said(OpenFailure::Refused,
+                               QT_TRANSLATE_NOOP("OpenFailure", "the server refused %1"),
+                               answered->name));
         return;
     }
     unconfirmed.erase(answered);
@@ -118,13 +124,17 @@ void ComPortControl::onTimeout()
     if (!waiting)
         return;
     if (!agreed)
-        fail(QStringLiteral("the server did not answer com port control"));
+        fail({OpenFailure::Refused,
+              QStringLiteral(
+                  QT_TRANSLATE_NOOP("OpenFailure", "the server did not answer com port control"))});
     else
-        fail(QStringLiteral("the server did not confirm %1").arg(unconfirmed.first().name));
+        fail(OpenFailure::said(OpenFailure::Refused,
+                               QT_TRANSLATE_NOOP("OpenFailure", "the server did not confirm %1"),
+                               unconfirmed.first().name));
 }
 
-void ComPortControl::fail(const QString &text)
+void ComPortControl::fail(const OpenFailure &failure)
 {
     stop();
-    Q_EMIT failed({OpenFailure::Refused, text});
+    Q_EMIT failed(failure);
 }

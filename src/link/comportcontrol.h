@@ -45,7 +45,7 @@ private:
     void onSubnegotiation(const QByteArray &content);
     void onTimeout();
     void sendSettings();
-    void fail(const QString &text);
+    void fail(const OpenFailure &failure);
 
     TelnetStream *stream;
     QTimer answerTimer;

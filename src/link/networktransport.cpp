@@ -25,14 +25,14 @@ QString connectFailureText(const QAbstractSocket &socket)
 {
     switch (socket.error()) {
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "connection refused"));
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("host not found");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "host not found"));
     case QAbstractSocket::NetworkError:
         // Qt tells EHOSTUNREACH only by its text; the system's words for it
         // are the ones users look up.
         if (socket.errorString() == QLatin1String("Host unreachable"))
-            return QStringLiteral("no route to host");
+            return QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "no route to host"));
         [[fallthrough]];
     default:
         return lowerCaseText(socket);
@@ -44,7 +44,7 @@ QString connectFailureText(const QAbstractSocket &socket)
 QString closedText(const QAbstractSocket &socket)
 {
     if (socket.error() == QAbstractSocket::RemoteHostClosedError)
-        return QStringLiteral("the server closed the connection");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "the server closed the connection"));
     return lowerCaseText(socket);
 }
 } // namespace
@@ -66,7 +66,8 @@ NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
     connectTimer.setInterval(connectTimeoutMs);
     connect(&connectTimer, &QTimer::timeout, this, [this] {
         if (state == State::Connecting)
-            fail({OpenFailure::Unreachable, QStringLiteral("timed out")});
+            fail({OpenFailure::Unreachable,
+                  QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "timed out"))});
     });
     farLine.setSingleShot(true);
     farLine.setTimerType(Qt::PreciseTimer);
@@ -136,7 +137,8 @@ void NetworkTransport::connectToServer()
         return;
     if (!address) {
         fail({OpenFailure::Other,
-              QStringLiteral("expected rfc2217://host:port or socket://host:port")});
+              QStringLiteral(QT_TRANSLATE_NOOP(
+                  "OpenFailure", "expected rfc2217://host:port or socket://host:port"))});
         return;
     }
     connectTimer.start();

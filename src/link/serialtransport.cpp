@@ -3,6 +3,7 @@
 #include "linklog.h"
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QSerialPort>
@@ -49,20 +50,25 @@ OpenFailure SerialTransport::failureOf(const QString &systemText) const
     const QFileInfo device(devicePath(portName));
     switch (port->error()) {
     case QSerialPort::DeviceNotFoundError:
-        return {OpenFailure::Missing, QStringLiteral("not found")};
+        return {OpenFailure::Missing,
+                QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "not found"))};
     case QSerialPort::PermissionError:
         // Refused though the user may open it: its lock, or the exclusive
         // use, belongs to another program.
         if (Platform::mayOpen(device.filePath()))
-            return {OpenFailure::InUse, QStringLiteral("in use by another program")};
-        return {OpenFailure::PermissionDenied, QStringLiteral("permission denied")};
+            return {OpenFailure::InUse,
+                    QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "in use by another program"))};
+        return {OpenFailure::PermissionDenied,
+                QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "permission denied"))};
     case QSerialPort::UnsupportedOperationError:
-        return {OpenFailure::NotSerial, QStringLiteral("not a serial port")};
+        return {OpenFailure::NotSerial,
+                QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "not a serial port"))};
     default:
         break;
     }
     if (device.isDir() || device.isFile())
-        return {OpenFailure::NotSerial, QStringLiteral("not a serial port")};
+        return {OpenFailure::NotSerial,
+                QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "not a serial port"))};
     QString text = systemText;
     if (!text.isEmpty())
         text[0] = text[0].toLower();
@@ -94,8 +100,9 @@ void SerialTransport::onError()
     if (!port->isOpen() || (error != QSerialPort::ResourceError &&
                             error != QSerialPort::ReadError && error != QSerialPort::WriteError))
         return;
-    const QString reason = Platform::hasHungUp(qintptr(port->handle())) ? QStringLiteral("hang-up")
-                                                                        : port->errorString();
+    const QString reason = Platform::hasHungUp(qintptr(port->handle()))
+                               ? QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "hang-up"))
+                               : port->errorString();
     port->close();
     Q_EMIT lost(reason);
 }

@@ -20,7 +20,13 @@ struct OpenFailure {
     // Lower case, no full stop: "permission denied", "connection refused".
     // English, as the debug output has it.
     QString text;
+    // The text in the user's language where it had to be made with the
+    // English; empty when the catalog gives it from the English.
+    QString local = QString();
 
+    // A text marked for the catalog in context "OpenFailure", with an
+    // argument marked there too.
+    static OpenFailure said(Kind kind, const char *text, const char *argument);
     // The text in the user's language.
     QString translated() const;
 };
