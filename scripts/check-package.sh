@@ -33,6 +33,8 @@ desktop-file-validate "$root"/usr/share/applications/org.kv3318.Config.desktop
 grep -q "<release version=\"$version\"" "$root"/usr/share/metainfo/org.kv3318.Config.metainfo.xml \
     || fail "the metainfo has no release $version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6serialport6 || fail "no dependencies were computed"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n \
+    || fail "Qt's own German texts are not recommended"
 for completion in bash-completion/completions/kv3318ctl zsh/vendor-completions/_kv3318ctl \
                   fish/vendor_completions.d/kv3318ctl.fish; do
     [ -f "$root/usr/share/$completion" ] || fail "no shell completion in /usr/share/$completion"
