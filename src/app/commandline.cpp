@@ -29,10 +29,10 @@ const char *const qtOptionsWithValue[] = {"platform",
                                           "qmljsdebugger"};
 const char *const qtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The texts of the command line have a context of their own in the catalog.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 } // namespace
 
@@ -47,17 +47,18 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
     // Qt's options are single-dash words such as -platform.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        tr("Configures a Korvalin 3318 flow pump controller over a serial line.\n"
-           "Qt's own options, such as -platform and -style, are accepted too."));
+        Texts::tr("Configures a Korvalin 3318 flow pump controller over a serial line.\n"
+                  "Qt's own options, such as -platform and -style, are accepted too."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        tr("Displays this help."));
+                                        Texts::tr("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           tr("Displays version information."));
+                                           Texts::tr("Displays version information."));
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        tr("Probes <port> for the unit, instead of the ports in KV3318_PORTS or those the system "
-           "lists. May be given several times; probed in order."),
-        tr("port"));
+        Texts::tr(
+            "Probes <port> for the unit, instead of the ports in KV3318_PORTS or those the system "
+            "lists. May be given several times; probed in order."),
+        Texts::tr("port"));
     parser.addOptions({helpOption, versionOption, portOption});
     const auto addQtOption = [&parser](const char *name, const QString &valueName) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
@@ -74,7 +75,7 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
         return 1;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << tr("%1: unexpected argument '%2'; name a port with --port")
+        err << Texts::tr("%1: unexpected argument '%2'; name a port with --port")
                    .arg(program, parser.positionalArguments().constFirst())
             << Qt::endl;
         return 1;
