@@ -65,14 +65,14 @@ QString catalog(const char *language)
     return QStringLiteral(KV3318_TRANSLATIONS "/kv3318_%1.ts").arg(QLatin1String(language));
 }
 
-// Texts that read the same in German, and texts that are nothing but
-// arguments and signs.
+// Names, the form's German words, and texts that are nothing but arguments
+// and signs.
 bool mayStayEnglish(const QString &text)
 {
     static const QStringList sameInGerman{
         QStringLiteral("Korvalin 3318"),
-        QStringLiteral("Start"),
-        QStringLiteral("Stop"),
+        QStringLiteral("Einstellungen"),
+        QStringLiteral("Über"),
     };
     QString words = text;
     words.remove(

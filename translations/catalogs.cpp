@@ -16,12 +16,12 @@ Catalogs::Catalogs()
     });
     const QLocale locale = QLocale::system();
     // Qt's own texts, such as the file dialog's, where the system has them.
-    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char *module : {"qtbase", "qtserialport"}) {
-        add([&](QTranslator &catalog) {
-            return catalog.load(locale, QString::fromLatin1(module), QStringLiteral("_"), qtFolder);
-        });
-    }
+    // Not those of Qt Serial Port: its texts go into the debug output, which
+    // stays English.
+    add([&](QTranslator &catalog) {
+        return catalog.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
     add([&](QTranslator &catalog) {
         return catalog.load(locale, QStringLiteral("kv3318"), QStringLiteral("_"),
                             QStringLiteral(":/translations"));

@@ -2,397 +2,523 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Configures a Korvalin 3318 flow pump controller over a serial line.
+Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
+        <translation>Richtet eine Strömungspumpen-Steuerung Korvalin 3318 über eine serielle Leitung ein.
+Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Probes &lt;port&gt; for the unit, instead of the ports in KV3318_PORTS or those the system lists. May be given several times; probed in order.</source>
+        <translation>Sucht das Gerät an &lt;anschluss&gt; statt an den Anschlüssen in KV3318_PORTS oder denen, die das System kennt. Darf mehrmals angegeben werden; in dieser Reihenfolge abgefragt.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>anschluss</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;; name a port with --port</source>
+        <translation>%1: unerwartetes Argument „%2“; einen Anschluss mit --port angeben</translation>
+    </message>
+</context>
+<context>
     <name>FormView</name>
     <message>
         <source>pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <source>interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>sequential</source>
-        <translation type="unfinished"></translation>
+        <translation>sequenziell</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Korvalin 3318</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvalin 3318</translation>
     </message>
     <message>
         <source>pulse only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Puls</translation>
     </message>
     <message>
         <source>interval time</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallzeit</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>sequential</source>
-        <translation type="unfinished"></translation>
+        <translation>sequenziell</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>power control</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungssteuerung</translation>
     </message>
     <message>
         <source>pulse flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsströmung</translation>
     </message>
     <message>
         <source>power 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2</translation>
     </message>
     <message>
         <source>power 2, socket 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2, Steckdose 1</translation>
     </message>
     <message>
         <source>power 2, socket 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2, Steckdose 2</translation>
     </message>
     <message>
         <source>power 2, socket 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2, Steckdose 3</translation>
     </message>
     <message>
         <source>power 2, socket 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2, Steckdose 4</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>power 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1</translation>
     </message>
     <message>
         <source>power 1, socket 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1, Steckdose 1</translation>
     </message>
     <message>
         <source>power 1, socket 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1, Steckdose 2</translation>
     </message>
     <message>
         <source>power 1, socket 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1, Steckdose 3</translation>
     </message>
     <message>
         <source>power 1, socket 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1, Steckdose 4</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>wavecontroller sockets 3+4</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellensteuerung Steckdosen 3+4</translation>
     </message>
     <message>
         <source>wavecontroller</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellensteuerung</translation>
     </message>
     <message>
         <source>wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Welle</translation>
     </message>
     <message>
         <source>inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>gegenläufig</translation>
     </message>
     <message>
         <source>auto adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>starten</translation>
     </message>
     <message>
         <source>stop</source>
-        <translation type="unfinished"></translation>
+        <translation>anhalten</translation>
     </message>
     <message>
         <source>data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>record to data file</source>
-        <translation type="unfinished"></translation>
+        <translation>in Datei speichern</translation>
     </message>
     <message>
         <source>restore from data file</source>
-        <translation type="unfinished"></translation>
+        <translation>aus Datei laden</translation>
     </message>
     <message>
         <source>send to unit</source>
-        <translation type="unfinished"></translation>
+        <translation>an Gerät senden</translation>
     </message>
     <message>
         <source>receive from unit</source>
-        <translation type="unfinished"></translation>
+        <translation>vom Gerät holen</translation>
     </message>
     <message>
         <source>options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>foodtimer </source>
-        <translation type="unfinished"></translation>
+        <translation>Futterpause </translation>
     </message>
     <message>
         <source>moonlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondlicht</translation>
     </message>
     <message>
         <source>night mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtbetrieb</translation>
     </message>
     <message>
         <source>storm cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturm</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Über</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>The form holds changes that the unit does not have. Send them to the unit before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formular enthält Änderungen, die das Gerät nicht hat. Vor dem Schließen an das Gerät senden?</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Choose a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen wählen</translation>
     </message>
     <message>
         <source>Settings (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen (*.txt)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es schon.
+Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>The settings could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>settings recorded to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen in %1 gespeichert</translation>
     </message>
     <message>
         <source>Choose a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen</translation>
     </message>
     <message>
         <source>The file holds no settings record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keinen Einstellungssatz.</translation>
     </message>
     <message>
         <source>settings restored from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus %1 geladen</translation>
     </message>
     <message>
         <source>settings restored from %1; its 20 fields take the firmware&apos;s two reserved fields when sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus %1 geladen; zu ihren 20 Feldern kommen beim Senden die zwei reservierten Felder der Firmware</translation>
     </message>
     <message>
         <source>settings restored from %1; its two reserved fields are left out for this firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus %1 geladen; ihre zwei reservierten Felder entfallen für diese Firmware</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei gibt es nicht.</translation>
     </message>
     <message>
         <source>The file is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file is too large to be a settings record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für einen Einstellungssatz.</translation>
     </message>
     <message>
         <source>no interface detected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>interface detected on: </source>
-        <translation type="unfinished"></translation>
+        <translation>keine Schnittstelle erkannt</translation>
     </message>
     <message>
         <source>search again</source>
-        <translation type="unfinished"></translation>
+        <translation>erneut suchen</translation>
     </message>
     <message>
         <source>Look for the unit on every serial port again (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät erneut an jeder seriellen Schnittstelle suchen (F5)</translation>
     </message>
     <message>
         <source>what happened</source>
-        <translation type="unfinished"></translation>
+        <translation>was geschah</translation>
     </message>
     <message>
         <source>searching for the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird gesucht …</translation>
     </message>
     <message>
         <source>the form holds changes that the unit does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>das Formular enthält Änderungen, die das Gerät nicht hat</translation>
     </message>
     <message>
         <source>the unit on %1 was lost during an adjustment run, which ended there</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung zum Gerät an %1 ging während eines Abgleichs verloren; der Abgleich endete dort</translation>
     </message>
     <message>
         <source>the unit on %1 was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung zum Gerät an %1 ging verloren</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (add yourself to the group dialout, then log in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>a unit switched on later is found with &quot;search again&quot; (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein später eingeschaltetes Gerät findet „erneut suchen“ (F5)</translation>
     </message>
     <message>
         <source>0, or %1 to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>0 oder %1 bis %2 %</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 %3</translation>
     </message>
     <message>
         <source>Pulse only mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Puls</translation>
     </message>
     <message>
         <source>Interval mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallbetrieb</translation>
     </message>
     <message>
         <source>Sequential mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenzbetrieb</translation>
     </message>
     <message>
         <source>Start a wave adjustment run: the wave time goes up by 0.01 s every 3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Wellenabgleich starten: die Wellenzeit steigt alle 3 s um 0,01 s</translation>
     </message>
     <message>
         <source>Stop the wave adjustment run</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Wellenabgleich anhalten</translation>
     </message>
     <message>
         <source>Record the settings to a file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen in einer Datei speichern (%1)</translation>
     </message>
     <message>
         <source>Restore the settings from a file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen aus einer Datei laden (%1)</translation>
     </message>
     <message>
         <source>Look for the unit on %1 again (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät erneut an %1 suchen (F5)</translation>
     </message>
     <message>
         <source>%1 became %2 by the form&apos;s rules (%3 entered; %4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the unit did not answer within %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nach den Regeln des Formulars zu %2 (%3 eingegeben; %4)</translation>
     </message>
     <message>
         <source>settings sent to the unit and confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen an das Gerät gesendet und bestätigt</translation>
     </message>
     <message>
         <source>%1 is %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2, nicht %3</translation>
     </message>
     <message>
         <source>the unit holds other settings than were sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät hat andere Einstellungen als gesendet: %1</translation>
     </message>
     <message>
         <source>settings received from the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vom Gerät empfangen</translation>
     </message>
     <message>
-        <source>the unit&apos;s answer is no settings record of %1 fields</source>
-        <translation type="unfinished"></translation>
+        <source>interface detected on: %1   (%2)</source>
+        <translation>Schnittstelle erkannt an: %1   (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (add yourself to the group dialout, then log in again)</source>
+        <translation>%1: %2 (sich selbst zur Gruppe dialout hinzufügen, dann neu anmelden)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the unit did not answer within %n second(s)</source>
+        <translation>
+            <numerusform>das Gerät hat nicht innerhalb von %n Sekunde geantwortet</numerusform>
+            <numerusform>das Gerät hat nicht innerhalb von %n Sekunden geantwortet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the unit&apos;s answer is no settings record of %n field(s)</source>
+        <translation>
+            <numerusform>die Antwort des Geräts ist kein Einstellungssatz mit %n Feld</numerusform>
+            <numerusform>die Antwort des Geräts ist kein Einstellungssatz mit %n Feldern</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>the server refused com port control</source>
+        <translation>der Server lehnte die Steuerung der seriellen Schnittstelle ab</translation>
+    </message>
+    <message>
+        <source>baud rate 19200</source>
+        <translation>Baudrate 19200</translation>
+    </message>
+    <message>
+        <source>data size 8</source>
+        <translation>8 Datenbits</translation>
+    </message>
+    <message>
+        <source>parity none</source>
+        <translation>keine Parität</translation>
+    </message>
+    <message>
+        <source>stop size 1</source>
+        <translation>1 Stoppbit</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>keine Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>the server refused %1</source>
+        <translation>der Server lehnte %1 ab</translation>
+    </message>
+    <message>
+        <source>the server did not answer com port control</source>
+        <translation>der Server antwortete nicht auf die Steuerung der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <source>the server did not confirm %1</source>
+        <translation>der Server bestätigte %1 nicht</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Rechner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no route to host</source>
+        <translation>keine Route zum Rechner</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>Zeit überschritten</translation>
+    </message>
+    <message>
+        <source>expected rfc2217://host:port or socket://host:port</source>
+        <translation>erwartet: rfc2217://rechner:port oder socket://rechner:port</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>hang-up</source>
+        <translation>aufgelegt</translation>
     </message>
 </context>
 <context>
     <name>RunProgress</name>
     <message>
         <source>adjustment run</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenabgleich</translation>
     </message>
     <message>
         <source>%1 s of %2 s, %3:%4 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s von %2 s, noch %3:%4</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>kv3318-config: there is no display to show the window on; kv3318ctl does the same work from a shell</source>
+        <translation>kv3318-config: es gibt keinen Bildschirm, auf dem das Fenster erscheinen kann; kv3318ctl erledigt dasselbe in einer Shell</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Configures a Korvalin 3318 flow pump controller over a serial line.
+Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probes &lt;port&gt; for the unit, instead of the ports in KV3318_PORTS or those the system lists. May be given several times; probed in order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;; name a port with --port</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FormView</name>
     <message>
         <source>pulse</source>
@@ -272,10 +300,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>interface detected on: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>search again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -305,10 +329,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (add yourself to the group dialout, then log in again)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -360,10 +380,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the unit did not answer within %1 seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>settings sent to the unit and confirmed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -380,7 +396,108 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the unit&apos;s answer is no settings record of %1 fields</source>
+        <source>interface detected on: %1   (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (add yourself to the group dialout, then log in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the unit did not answer within %n second(s)</source>
+        <translation>
+            <numerusform>the unit did not answer within %n second</numerusform>
+            <numerusform>the unit did not answer within %n seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the unit&apos;s answer is no settings record of %n field(s)</source>
+        <translation>
+            <numerusform>the unit&apos;s answer is no settings record of %n field</numerusform>
+            <numerusform>the unit&apos;s answer is no settings record of %n fields</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>the server refused com port control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baud rate 19200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data size 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parity none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop size 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server did not answer com port control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server did not confirm %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no route to host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected rfc2217://host:port or socket://host:port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hang-up</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -392,6 +509,13 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 s of %2 s, %3:%4 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>kv3318-config: there is no display to show the window on; kv3318ctl does the same work from a shell</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,6 +16,9 @@ namespace
 // there is one.
 QList<QPair<QtMsgType, QString>> startMessages;
 const Catalogs *catalogs = nullptr;
+const char *const noDisplay = QT_TRANSLATE_NOOP("main", "kv3318-config: there is no display to "
+                                                        "show the window on; kv3318ctl does the "
+                                                        "same work from a shell");
 
 // Without a display Qt ends the program with an abort and a hint to
 // reinstall it; one line that says what happened, and where to turn,
@@ -23,11 +26,7 @@ const Catalogs *catalogs = nullptr;
 void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        const QString line = catalogs->translate(
-            "main", QT_TRANSLATE_NOOP("main", "kv3318-config: there is no display to show the "
-                                              "window on; kv3318ctl does the same work from a "
-                                              "shell"));
-        std::fprintf(stderr, "%s\n", qPrintable(line));
+        std::fprintf(stderr, "%s\n", qPrintable(catalogs->translate("main", noDisplay)));
         std::fflush(stderr);
         std::_Exit(1);
     }
