@@ -1,0 +1,111 @@
+// The window and kv3318ctl as a German desktop starts them: German texts and
+// numbers on screen, while what is sent and stored never changes with the
+// language.
+#include "candidates.h"
+#include "catalogs.h"
+#include "detectedwindow.h"
+#include "dialoganswers.h"
+#include "mainwindow.h"
+#include "pseudoterminal.h"
+#include "ui_mainwindow.h"
+#include "virtualunitprocess.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+bool statusBarSays(MainWindow &window, const QString &start)
+{
+    const QList<QLabel *> labels = window.statusBar()->findChildren<QLabel *>();
+    return std::any_of(labels.cbegin(), labels.cend(),
+                       [&start](QLabel *label) { return label->text().startsWith(start); });
+}
+
+QString kv3318ctlHelp(const QString &locale)
+{
+    QProcess ctl;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LANG"), locale);
+    ctl.setProcessEnvironment(environment);
+    ctl.start(QStringLiteral(KV3318_CTL), {QStringLiteral("--help")});
+    if (!ctl.waitForFinished(10000) || ctl.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(ctl.readAllStandardOutput());
+}
+} // namespace
+
+class GermanTest : public QObject
+{
+    Q_OBJECT
+    const Catalogs catalogs;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCOMPARE(QLocale().language(), QLocale::German);
+        catalogs.install();
+    }
+
+    void theWindowSpeaksGerman()
+    {
+        PseudoTerminal line;
+        const std::unique_ptr<MainWindow> window = windowDetectedOn(line);
+        QVERIFY(window);
+        const Ui::MainWindow &form = window->form();
+        QCOMPARE(form.sendButton->text(), QStringLiteral("an Gerät senden"));
+        QCOMPARE(form.wavectrlCheckBox->text(), QStringLiteral("Wellensteuerung"));
+        QCOMPARE(form.stopButton->toolTip(), QStringLiteral("Den Wellenabgleich anhalten"));
+        QCOMPARE(form.waveSSpinBox->toolTip(), QStringLiteral("0,30 bis 2,50 Sekunden"));
+        QVERIFY(statusBarSays(*window, QStringLiteral("Schnittstelle erkannt an: %1   (1.0.10.2)")
+                                           .arg(line.slavePath())));
+    }
+
+    void aGermanWaveTimeIsSentAndRecordedAsTheUnitReadsIt()
+    {
+        VirtualUnitProcess unit;
+        MainWindow window(Candidates::named({unit.portPath()}));
+        const Ui::MainWindow &form = window.form();
+        QTRY_VERIFY(form.sendButton->isEnabled());
+        form.wavectrlCheckBox->setChecked(true);
+        form.waveSSpinBox->selectAll();
+        QTest::keyClicks(form.waveSSpinBox, QStringLiteral("1,25"));
+        QCOMPARE(form.waveSSpinBox->value(), 1.25);
+        QCOMPARE(form.waveSSpinBox->text(), QStringLiteral("1,25"));
+
+        const QString record = window.createDataString();
+        QVERIFY(record.split(QLatin1Char(';')).value(18) == QLatin1String("125"));
+        form.sendButton->click();
+        QVERIFY(unit.waitForLine(QLatin1String("settings ") + record));
+
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("einstellungen.txt"));
+        answerDialogs(&window, {file});
+        form.recordButton->click();
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(written.readAll()), record);
+
+        // The run's progress counts in German numbers too.
+        form.startButton->click();
+        QTRY_VERIFY(statusBarSays(window, QStringLiteral("1,25 s von 2,50 s, noch 6:15")));
+        form.stopButton->click();
+    }
+
+    void kv3318ctlHelpsInGermanAndInEnglish()
+    {
+        const QString german = kv3318ctlHelp(QStringLiteral("de_DE.UTF-8"));
+        const QString english = kv3318ctlHelp(QStringLiteral("C"));
+        QVERIFY(german.contains(QStringLiteral("Einstellungen")));
+        QVERIFY(!german.contains(QStringLiteral("settings")));
+        QVERIFY(english.contains(QStringLiteral("settings")));
+        QVERIFY(!english.contains(QStringLiteral("Einstellungen")));
+    }
+};
+
+QTEST_MAIN(GermanTest)
+#include "tst_german.moc"
