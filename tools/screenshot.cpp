@@ -2,8 +2,11 @@
 // shows as PNG images into a folder: settings sent to the unit and confirmed
 // (sent-and-confirmed.png), then an adjustment run under way
 // (adjustment-run.png), the screenshots that the package's metadata shows.
+// Given a file name as well, it saves only the run, under that name, in the
+// language of the desktop it runs on.
 
 #include "candidates.h"
+#include "catalogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -41,14 +44,17 @@ int main(int argc, char *argv[])
     // Nothing is shown, so no display is needed.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const Catalogs catalogs;
     QApplication app(argc, argv);
+    catalogs.install();
     QTextStream err(stderr);
 
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err << "usage: " << QFileInfo(args.value(0)).fileName() << " FOLDER\n";
+    if (args.size() != 2 && args.size() != 3) {
+        err << "usage: " << QFileInfo(args.value(0)).fileName() << " FOLDER [RUN-FILE-NAME]\n";
         return 2;
     }
+    const bool runOnly = args.size() == 3;
 
     QProcess unit;
     unit.setProgram(QStringLiteral(KV3318_VIRTUAL_UNIT));
@@ -87,11 +93,11 @@ int main(int argc, char *argv[])
     window.form().sendButton->click();
     // Confirmed once the unit's answer is in: send is offered again.
     if (!runUntil([&window] { return window.form().sendButton->isEnabled(); }, 5000) ||
-        window.isWindowModified() || !save(QStringLiteral("sent-and-confirmed.png")))
+        window.isWindowModified() || (!runOnly && !save(QStringLiteral("sent-and-confirmed.png"))))
         return 1;
     window.form().startButton->click();
     runUntil([&window] { return window.form().waveSSpinBox->value() >= 1.22; }, 10000);
-    const bool saved = save(QStringLiteral("adjustment-run.png"));
+    const bool saved = save(runOnly ? args[2] : QStringLiteral("adjustment-run.png"));
     window.form().stopButton->click();
     unit.terminate();
     unit.waitForFinished();
