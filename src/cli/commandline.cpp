@@ -3,18 +3,29 @@
 #include "report.h"
 #include "usage.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 const QString helpName = QStringLiteral("help");
 const QString versionName = QStringLiteral("version");
 
-// Qt's wording made ours: lower case, no full stop.
+// Whether Qt's catalog says the parser's errors in the user's language.
+bool parserSpeaksTranslated()
+{
+    static const char missingValue[] = "Missing value after '%1'.";
+    return QCoreApplication::translate("QCommandLineParser", missingValue) !=
+           QLatin1String(missingValue);
+}
+
+// Qt's wording made ours: lower case, no full stop. A translated error keeps
+// its first letter, which may start a German noun.
 QString ownWording(QString text)
 {
     text.replace(u'\'', u'"');
     if (text.endsWith(u'.'))
         text.chop(1);
-    if (!text.isEmpty())
+    if (!text.isEmpty() && !parserSpeaksTranslated())
         text[0] = text[0].toLower();
     return text;
 }
