@@ -3,18 +3,29 @@
 #include "report.h"
 #include "usage.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 const QString helpName = QStringLiteral("help");
 const QString versionName = QStringLiteral("version");
 
-// Qt's wording made ours: lower case, no full stop.
+// Whether Qt's catalog says the parser's errors in the user's language.
+bool parserSpeaksTranslated()
+{
+    static const char missingValue[] = "Missing value after '%1'.";
+    return QCoreApplication::translate("QCommandLineParser", missingValue) !=
+           QLatin1String(missingValue);
+}
+
+// Qt's wording made ours: lower case, no full stop. A translated error keeps
+// its first letter, which may start a German noun.
 QString ownWording(QString text)
 {
     text.replace(u'\'', u'"');
     if (text.endsWith(u'.'))
         text.chop(1);
-    if (!text.isEmpty())
+    if (!text.isEmpty() && !parserSpeaksTranslated())
         text[0] = text[0].toLower();
     return text;
 }
@@ -35,7 +46,7 @@ bool CommandLine::parse(const QStringList &programArguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             fail(BadUsage,
-                 QStringLiteral("unknown option \"%1%2\"; see --help")
+                 Messages::tr("unknown option \"%1%2\"; see --help")
                      .arg(unknown.constFirst().size() == 1 ? "-" : "--", unknown.constFirst()));
         else
             fail(BadUsage, ownWording(parser.errorText()));
@@ -53,18 +64,18 @@ bool CommandLine::parse(const QStringList &programArguments)
         return true;
     }
     if (words.isEmpty()) {
-        fail(BadUsage, QStringLiteral("no command given; see --help"));
+        fail(BadUsage, Messages::tr("no command given; see --help"));
         return false;
     }
     const Usage::Command *usage = Usage::command(command());
     if (!usage) {
-        fail(BadUsage, QStringLiteral("unknown command \"%1\"; see --help").arg(command()));
+        fail(BadUsage, Messages::tr("unknown command \"%1\"; see --help").arg(command()));
         return false;
     }
     const qsizetype count = arguments().size();
     if (count < usage->minimumArguments || count > usage->maximumArguments) {
         fail(BadUsage,
-             QStringLiteral("%1: wrong number of arguments; see kv3318ctl help %1").arg(command()));
+             Messages::tr("%1: wrong number of arguments; see kv3318ctl help %1").arg(command()));
         return false;
     }
     return !wrongOption();
@@ -74,14 +85,14 @@ bool CommandLine::wrongOption() const
 {
     for (const Usage::Option &option : Usage::options()) {
         if (isSet(option.name) && !Usage::belongsTo(option, command())) {
-            fail(BadUsage, QStringLiteral("%1: takes no --%2; see kv3318ctl help %1")
+            fail(BadUsage, Messages::tr("%1: takes no --%2; see kv3318ctl help %1")
                                .arg(command(), QLatin1String(option.name)));
             return true;
         }
     }
     if (hasFirmware() && !isDryRun()) {
-        fail(BadUsage, QStringLiteral("--firmware goes with --dry-run only: a unit attached "
-                                      "says its own firmware"));
+        fail(BadUsage, Messages::tr("--firmware goes with --dry-run only: a unit attached "
+                                    "says its own firmware"));
         return true;
     }
     return false;

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "recordcomparison.h"
 #include "report.h"
+#include "settingfields.h"
 #include "settingsinput.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
@@ -25,9 +26,11 @@ int diffSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
         return connection.status();
     const QList<SettingsRecord::Difference> differences = SettingsRecord::differences(
         *record, SettingsRecord::write(*unit, connection.recordLength()));
+    // Output that scripts read: the same words in every language.
     for (const SettingsRecord::Difference &difference : differences)
         printLine(QStringLiteral("field %1 (%2): %3 in the file, %4 on the unit")
                       .arg(difference.number)
-                      .arg(difference.name, difference.first, difference.second));
+                      .arg(QLatin1String(SettingFields::recordFieldMeaning(difference.number - 1)),
+                           difference.first, difference.second));
     return differences.isEmpty() ? Done : Differs;
 }

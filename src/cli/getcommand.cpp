@@ -12,7 +12,7 @@ int getSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
     const QStringList names = commandLine.arguments();
     if (!names.isEmpty() && commandLine.isJson())
-        return fail(BadUsage, QStringLiteral("get: --json gives every setting; name none"));
+        return fail(BadUsage, Messages::tr("get: --json gives every setting; name none"));
     for (const QString &name : names) {
         if (const std::optional<QString> unknown = NamedSettings::nameProblem(name))
             return fail(NotValid, *unknown);

@@ -5,16 +5,31 @@
 #include "settingfields.h"
 #include "usage.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 // Of the names in the lists of commands and options.
 constexpr int columnWidth = 24;
 
-QString synopsis(const Usage::Command &command)
+// The help's own texts, in the context of the tables' texts.
+class Help
 {
-    return QStringLiteral("kv3318ctl [options] %1 %2")
-        .arg(QLatin1String(command.name), QLatin1String(command.arguments))
-        .trimmed();
+    Q_DECLARE_TR_FUNCTIONS(Usage)
+};
+
+// A text of the tables, in the user's language.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Usage", text);
+}
+
+// One entry of a list: the name, padded to its column, and what it is; the
+// lines of a longer text start in the same column.
+QString entry(const QString &name, int width, QString text)
+{
+    text.replace(u'\n', QLatin1String("\n") + QString(width + 3, u' '));
+    return QStringLiteral("  %1 %2\n").arg(name, -width).arg(text);
 }
 
 QString optionLines(const QString &command, bool common)
@@ -27,9 +42,7 @@ QString optionLines(const QString &command, bool common)
         QString name = QStringLiteral("--") + QLatin1String(option.name);
         if (*option.valueName)
             name += QLatin1Char(' ') + QLatin1String(option.valueName);
-        QString description = QLatin1String(option.description);
-        description.replace(u'\n', QLatin1String("\n") + QString(columnWidth + 3, u' '));
-        text += QStringLiteral("  %1 %2\n").arg(name, -columnWidth).arg(description);
+        text += entry(name, columnWidth, translated(option.description));
     }
     return text;
 }
@@ -37,51 +50,59 @@ QString optionLines(const QString &command, bool common)
 QString commonOptions()
 {
     return optionLines(QString(), true) +
-           QStringLiteral("  %1 %2\n  %3 %4\n")
-               .arg(QStringLiteral("-h, --help"), -columnWidth)
-               .arg(QStringLiteral("this help; after a command, that command's"))
-               .arg(QStringLiteral("-v, --version"), -columnWidth)
-               .arg(QStringLiteral("the version"));
+           entry(QStringLiteral("-h, --help"), columnWidth,
+                 Help::tr("this help; after a command, that command's")) +
+           entry(QStringLiteral("-v, --version"), columnWidth, Help::tr("the version"));
 }
 
 QString generalHelp()
 {
-    QString text = QStringLiteral("Usage: kv3318ctl [options] COMMAND [ARGUMENTS]\n"
-                                  "Talks to Korvalin 3318 flow-pump controllers over their "
-                                  "serial line.\n\nCommands:\n");
+    QString text = Help::tr("Usage: kv3318ctl [options] COMMAND [ARGUMENTS]\n"
+                            "Talks to Korvalin 3318 flow-pump controllers over "
+                            "their serial line.") +
+                   QStringLiteral("\n\n") + Help::tr("Commands:") + QLatin1Char('\n');
     for (const Usage::Command &command : Usage::commands())
-        text += QStringLiteral("  %1 %2\n")
-                    .arg(QStringLiteral("%1 %2").arg(QLatin1String(command.name),
-                                                     QLatin1String(command.arguments)),
-                         -columnWidth)
-                    .arg(QLatin1String(command.summary));
-    return text + QStringLiteral("\nOptions:\n") + commonOptions() +
-           QStringLiteral("\nExit status:\n") + QLatin1String(Usage::exitStatuses()) +
-           QStringLiteral("\nkv3318ctl help COMMAND says more of one command.\n");
+        text += entry(QStringLiteral("%1 %2").arg(QLatin1String(command.name),
+                                                  QLatin1String(command.arguments)),
+                      columnWidth, translated(command.summary));
+    text += QLatin1Char('\n') + Help::tr("Options:") + QLatin1Char('\n') + commonOptions() +
+            QLatin1Char('\n') + Help::tr("Exit status:") + QLatin1Char('\n');
+    // As wide as the widest status, 128+N.
+    for (const Usage::ExitStatus &status : Usage::exitStatuses())
+        text += entry(QLatin1String(status.status), 6, translated(status.meaning));
+    return text + QLatin1Char('\n') + Help::tr("kv3318ctl help COMMAND says more of one command.") +
+           QLatin1Char('\n');
 }
 
 QString commandHelp(const Usage::Command &command)
 {
     const QString name = QLatin1String(command.name);
-    QString text = QStringLiteral("Usage: ") + synopsis(command) + QStringLiteral("\n\n") +
-                   QLatin1String(command.description) + QLatin1Char('\n');
+    QString text = Help::tr("Usage: kv3318ctl [options] %1 %2")
+                       .arg(name, QLatin1String(command.arguments))
+                       .trimmed() +
+                   QStringLiteral("\n\n") + translated(command.description) + QLatin1Char('\n');
     const QString own = optionLines(name, false);
     if (!own.isEmpty())
-        text += QStringLiteral("\nOptions of %1:\n").arg(name) + own;
-    return text + QStringLiteral("\nOptions of every command:\n") + commonOptions();
+        text += QLatin1Char('\n') + Help::tr("Options of %1:").arg(name) + QLatin1Char('\n') + own;
+    return text + QLatin1Char('\n') + Help::tr("Options of every command:") + QLatin1Char('\n') +
+           commonOptions();
 }
 
 QString settingsHelp()
 {
-    QString text = QStringLiteral("Settings, as set NAME=VALUE and get NAME take them:\n");
+    // Each setting's line starts with its name, which the shell completions
+    // read; only the unit and the values are in the user's language.
+    QString text =
+        Help::tr("Settings, as set NAME=VALUE and get NAME take them:") + QLatin1Char('\n');
     for (int id = 0; id < SettingFields::Count; ++id) {
         const SettingFields::Field &field = SettingFields::fields[id];
+        // In one pass: a translated unit may hold a percent sign.
         text += QStringLiteral("  %1 %2 %3\n")
-                    .arg(QLatin1String(field.name), -18)
-                    .arg(QLatin1String(field.unit), -8)
-                    .arg(NamedSettings::allowed(SettingFields::Id(id)));
+                    .arg(QString(QLatin1String(field.name)).leftJustified(18),
+                         SettingFields::translated(field.unit).leftJustified(8),
+                         NamedSettings::allowed(SettingFields::Id(id)));
     }
-    return text + QStringLiteral("Switches also take on or off, true or false.\n");
+    return text + Help::tr("Switches also take on or off, true or false.") + QLatin1Char('\n');
 }
 } // namespace
 
@@ -97,7 +118,7 @@ int showHelp(const CommandLine &commandLine)
         text = commandHelp(*command);
     else
         return fail(BadUsage,
-                    QStringLiteral("help: no command or topic \"%1\"; see --help").arg(topic));
+                    Messages::tr("help: no command or topic \"%1\"; see --help").arg(topic));
     text.chop(1);
     printLine(text);
     return Done;

@@ -38,7 +38,7 @@ int listUnits(const CommandLine &commandLine, ShutdownSignals &shutdown)
     }
     // A port that is there but could not be opened may hold a unit.
     for (const SearchReport::Failure &failed : std::as_const(report.openFailures))
-        note(failed.port + QLatin1String(": ") + failed.failure.text);
+        note(concerning(failed.port, failed.failure.translated()));
     if (report.units.isEmpty())
         return fail(NoUnit, noUnitFound(ports));
     QJsonArray units;

@@ -26,7 +26,7 @@ int run(const CommandLine &commandLine, ShutdownSignals &shutdown)
         if (command == QLatin1String(name))
             return function(commandLine, shutdown);
     }
-    return fail(BadUsage, QStringLiteral("unknown command \"%1\"").arg(command));
+    return fail(BadUsage, Messages::tr("unknown command \"%1\"").arg(command));
 }
 } // namespace
 
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     // through its clean-up, its ports closed and their locks released.
     ShutdownSignals shutdown;
     if (!shutdown.install())
-        return fail(BadUsage, QStringLiteral("cannot watch for the signals that end a program"));
+        return fail(BadUsage, Messages::tr("cannot watch for the signals that end a program"));
 
     const int status = run(commandLine, shutdown);
     // A backup written to a full disk is no backup.

@@ -17,8 +17,9 @@ int dryRun(const CommandLine &commandLine, const SettingsInput &input)
     QString problem;
     const std::optional<QString> record = input.recordFor(length, &problem);
     if (!record)
-        return fail(NotValid, QStringLiteral("%1: %2 (firmware %3)")
-                                  .arg(input.name, problem, commandLine.firmware()));
+        return fail(
+            NotValid,
+            Messages::tr("%1: %2 (firmware %3)").arg(input.name, problem, commandLine.firmware()));
     printLine(*record);
     return Done;
 }

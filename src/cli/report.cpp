@@ -52,7 +52,7 @@ bool outputWritten()
     QString reason = QString::fromLocal8Bit(std::strerror(outputError));
     if (!reason.isEmpty())
         reason[0] = reason[0].toLower();
-    note(QStringLiteral("standard output could not be written: ") + reason);
+    note(Messages::tr("standard output could not be written: %1").arg(reason));
     return false;
 }
 
@@ -67,13 +67,19 @@ int fail(ExitStatus status, const QString &message)
     return status;
 }
 
+QString concerning(const QString &subject, const QString &problem)
+{
+    return Messages::tr("%1: %2", "a port, file or option, then what is wrong with it")
+        .arg(subject, problem);
+}
+
 QString noUnitFound(const QStringList &ports)
 {
     if (ports.isEmpty())
-        return QStringLiteral("no candidate ports to probe");
+        return Messages::tr("no candidate ports to probe");
     if (ports.size() == 1)
-        return ports.constFirst() + QLatin1String(": no unit found");
-    return QStringLiteral("no unit found on %1 candidate ports").arg(ports.size());
+        return Messages::tr("%1: no unit found").arg(ports.constFirst());
+    return Messages::tr("no unit found on %n candidate port(s)", nullptr, int(ports.size()));
 }
 
 void showDebugOutput(bool show)

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
+
+// The program's own messages in the user's language: Messages::tr("...").
+class Messages
+{
+    Q_DECLARE_TR_FUNCTIONS(kv3318ctl)
+};
 
 // What every command ends with; documented in --help and the manual page.
 enum ExitStatus {
@@ -24,6 +31,8 @@ bool outputWritten();
 void note(const QString &message);
 // One line on standard error; gives the status to exit with.
 int fail(ExitStatus status, const QString &message);
+// "SUBJECT: PROBLEM", for what is wrong with a port, a file or an option.
+QString concerning(const QString &subject, const QString &problem);
 // What a search that found no unit on `ports` says.
 QString noUnitFound(const QStringList &ports);
 // Qt's messages only with --verbose: without it a command says what went

@@ -25,7 +25,7 @@ void reportRuleChanges(const Settings &before, const Settings &after,
         const QString old = named.value(name, NamedSettings::text(before, name));
         const QString now = NamedSettings::text(after, name);
         if (now != old)
-            note(QStringLiteral("%1: %2 -> %3 (rule)").arg(name, old, now));
+            note(Messages::tr("%1: %2 -> %3 (rule)").arg(name, old, now));
     }
 }
 } // namespace
@@ -39,7 +39,7 @@ int setSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
         const qsizetype equals = argument.indexOf(u'=');
         if (equals <= 0)
             return fail(BadUsage,
-                        QStringLiteral("set: \"%1\" is not NAME=VALUE; see kv3318ctl help set")
+                        Messages::tr("set: \"%1\" is not NAME=VALUE; see kv3318ctl help set")
                             .arg(argument));
         Change change{argument.left(equals), argument.mid(equals + 1), QString()};
         QString problem;
@@ -48,7 +48,7 @@ int setSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
         if (!wanted)
             return fail(NotValid, problem);
         if (named.contains(change.name))
-            return fail(BadUsage, QStringLiteral("set: %1 is named twice").arg(change.name));
+            return fail(BadUsage, Messages::tr("set: %1 is named twice").arg(change.name));
         change.wanted = *wanted;
         named.insert(change.name, change.wanted);
         changes << change;

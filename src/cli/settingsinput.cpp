@@ -16,15 +16,16 @@ QString describe(const SettingsFile::Failure &failure)
 {
     switch (failure.kind) {
     case SettingsFile::Failure::Missing:
-        return QStringLiteral("no such file");
+        return Messages::tr("no such file");
     case SettingsFile::Failure::NotRegularFile:
-        return QStringLiteral("not a regular file");
+        return Messages::tr("not a regular file");
     case SettingsFile::Failure::Unreadable:
         return failure.reason;
     case SettingsFile::Failure::TooLarge:
         break;
     }
-    return QStringLiteral("more than %1 bytes, too long for settings").arg(SettingsFile::maxSize);
+    return Messages::tr("more than %n byte(s), too long for settings", nullptr,
+                        int(SettingsFile::maxSize));
 }
 
 std::optional<QString> readText(const QString &fileName, const QString &name)
@@ -36,13 +37,13 @@ std::optional<QString> readText(const QString &fileName, const QString &name)
     } else {
         QFile input;
         if (!input.open(stdin, QIODevice::ReadOnly)) {
-            note(name + QLatin1String(": cannot be read"));
+            note(Messages::tr("%1: cannot be read").arg(name));
             return std::nullopt;
         }
         text = SettingsFile::read(input, &failure);
     }
     if (!text)
-        note(name + QLatin1String(": ") + describe(failure));
+        note(concerning(name, describe(failure)));
     return text;
 }
 
@@ -69,7 +70,7 @@ const QStringList unitKeys{QStringLiteral("port"), QStringLiteral("firmware"),
 std::optional<SettingsInput> SettingsInput::read(const QString &fileName, bool json)
 {
     SettingsInput input;
-    input.name = fileName == QLatin1String("-") ? QStringLiteral("standard input") : fileName;
+    input.name = fileName == QLatin1String("-") ? Messages::tr("standard input") : fileName;
     input.fromJson = json;
     const std::optional<QString> text = readText(fileName, input.name);
     if (!text)
@@ -77,7 +78,7 @@ std::optional<SettingsInput> SettingsInput::read(const QString &fileName, bool j
     QString problem;
     const bool taken = json ? input.takeJson(*text, &problem) : input.takeRecord(*text, &problem);
     if (!taken) {
-        note(input.name + QLatin1String(": ") + problem);
+        note(concerning(input.name, problem));
         return std::nullopt;
     }
     return input;
@@ -89,10 +90,11 @@ bool SettingsInput::takeJson(const QString &text, QString *problem)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toLatin1(), &error);
     if (!document.isObject()) {
-        *problem = QStringLiteral("not a JSON object");
-        if (error.error != QJsonParseError::NoError)
-            *problem +=
-                QStringLiteral(" (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
+        *problem = error.error == QJsonParseError::NoError
+                       ? Messages::tr("not a JSON object")
+                       : Messages::tr("not a JSON object (%1 at byte %2)")
+                             .arg(error.errorString())
+                             .arg(error.offset);
         return false;
     }
     const std::optional<QString> settings =
@@ -132,6 +134,7 @@ std::optional<QString> SettingsInput::recordForUnit(const UnitConnection &unit) 
     const std::optional<QString> record = recordFor(unit.recordLength(), &problem);
     if (!record)
         fail(NotValid,
-             QStringLiteral("%1: %2 (%3 on %4)").arg(name, problem, unit.firmware(), unit.port()));
+             Messages::tr("%1: %2 (%3 on %4)", "a file, what is wrong with it, firmware, port")
+                 .arg(name, problem, unit.firmware(), unit.port()));
     return record;
 }

@@ -47,7 +47,7 @@ bool UnitConnection::stillThere()
 bool UnitConnection::isThere()
 {
     if (lost || !unit)
-        return failWith(NoUnit, QStringLiteral("%1: the unit was lost").arg(port()));
+        return failWith(NoUnit, Messages::tr("%1: the unit was lost").arg(port()));
     return true;
 }
 
@@ -75,7 +75,7 @@ bool UnitConnection::open(const Candidates &candidates)
     unit = finder->unit();
     if (!unit) {
         for (const SearchReport::Failure &failed : std::as_const(report.openFailures))
-            note(failed.port + QLatin1String(": ") + failed.failure.text);
+            note(concerning(failed.port, failed.failure.translated()));
         return failWith(NoUnit, noUnitFound(ports));
     }
     foundPort = unit->port();
@@ -115,7 +115,7 @@ std::optional<QString> UnitConnection::requestSettings()
     if (!answer)
         failWith(
             NoAnswer,
-            QStringLiteral("%1: no answer within %2 s").arg(port()).arg(answerTimeoutMs / 1000));
+            Messages::tr("%1: no answer within %n s", nullptr, answerTimeoutMs / 1000).arg(port()));
     return answer;
 }
 
@@ -130,7 +130,7 @@ std::optional<Settings> UnitConnection::receiveSettings()
     if (!answer)
         return std::nullopt;
     if (const std::optional<QString> problem = SettingsRecord::problem(*answer, recordLength())) {
-        failWith(NoAnswer, QStringLiteral("%1: the unit answered with %2").arg(port(), *problem));
+        failWith(NoAnswer, Messages::tr("%1: the unit answered with %2").arg(port(), *problem));
         return std::nullopt;
     }
     Settings settings;
@@ -155,10 +155,10 @@ bool UnitConnection::send(const QString &record)
         return true;
     QStringList fields;
     for (const SettingsRecord::Difference &difference : differences)
-        fields << QStringLiteral("field %1 (%2) is %3, not %4")
+        fields << Messages::tr("field %1 (%2) is %3, not %4")
                       .arg(difference.number)
                       .arg(difference.name, difference.second, difference.first);
-    return failWith(NoAnswer, QStringLiteral("%1: the unit reads back differently: %2")
+    return failWith(NoAnswer, Messages::tr("%1: the unit reads back differently: %2")
                                   .arg(port(), fields.join(QLatin1String("; "))));
 }
 
@@ -176,6 +176,6 @@ bool UnitConnection::flush()
     if (!isThere())
         return false;
     if (unit->bytesToWrite() > 0)
-        return failWith(NoAnswer, QStringLiteral("%1: could not write to the port").arg(port()));
+        return failWith(NoAnswer, Messages::tr("%1: could not write to the port").arg(port()));
     return true;
 }

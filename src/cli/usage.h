@@ -4,7 +4,9 @@
 #include <QString>
 
 // What each command and option is, in the one place that states it: the
-// command line checks against it and the help prints it.
+// command line checks against it and the help prints it. The help's texts
+// are source texts of the catalogs, in the context "Usage"; the names,
+// arguments and value names are what is typed, and stay as they are.
 namespace Usage
 {
 struct Command {
@@ -33,6 +35,11 @@ const QList<Option> &options();
 const Command *command(const QString &name);
 bool belongsTo(const Option &option, const QString &command);
 
-// The exit statuses, one per line, as help prints them.
-const char *exitStatuses();
+struct ExitStatus {
+    const char *status;
+    const char *meaning;
+};
+
+// The exit statuses, as help prints them.
+const QList<ExitStatus> &exitStatuses();
 } // namespace Usage

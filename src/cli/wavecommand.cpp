@@ -17,7 +17,7 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
     if (commandLine.hasWaveEnd()) {
         if (const std::optional<QString> problem =
                 NamedSettings::set(end, QStringLiteral("waveSeconds"), commandLine.waveEnd()))
-            return fail(NotValid, QStringLiteral("--to: ") + *problem);
+            return fail(NotValid, concerning(QStringLiteral("--to"), *problem));
     }
     // A signal while the unit is being found ends the command before the
     // run starts; none can end the program between the first message and
@@ -30,8 +30,8 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
         return connection.status();
     // The window offers a run only while the wave controller is on.
     if (!current->waveController)
-        return fail(NotValid, QStringLiteral("%1: the wave controller is off; switch it on "
-                                             "with: kv3318ctl set waveController=on")
+        return fail(NotValid, Messages::tr("%1: the wave controller is off; switch it on "
+                                           "with: kv3318ctl set waveController=on")
                                   .arg(connection.port()));
     if (connection.isInterrupted())
         return shutdown.exitStatus();

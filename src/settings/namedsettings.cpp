@@ -3,6 +3,7 @@
 #include "formrules.h"
 #include "settingsrecord.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 #include <QLocale>
 
@@ -28,21 +29,25 @@ QString allowedValues(const Field &field)
     case Kind::Mode:
         return modeNames.join(QLatin1String(", "));
     case Kind::Power:
-        return QStringLiteral("%1 or %2 to %3")
+        return QCoreApplication::translate("NamedSettings", "%1 or %2 to %3")
             .arg(field.minimum)
             .arg(field.lowestRunning)
             .arg(field.maximum);
     case Kind::Flag:
-        return QStringLiteral("%1 or %2").arg(field.minimum).arg(field.maximum);
+        return QCoreApplication::translate("NamedSettings", "%1 or %2")
+            .arg(field.minimum)
+            .arg(field.maximum);
     case Kind::Time:
-        return QStringLiteral("%1 to %2 in steps of %3")
+        return QCoreApplication::translate("NamedSettings", "%1 to %2 in steps of %3")
             .arg(field.minimum, 0, 'f', field.decimals())
             .arg(field.maximum, 0, 'f', field.decimals())
             .arg(field.step, 0, 'f', field.decimals());
     case Kind::Whole:
         break;
     }
-    return QStringLiteral("%1 to %2").arg(field.minimum).arg(field.maximum);
+    return QCoreApplication::translate("NamedSettings", "%1 to %2")
+        .arg(field.minimum)
+        .arg(field.maximum);
 }
 
 // The value the text stands for, when it is one the control can hold
@@ -105,7 +110,7 @@ std::optional<QString> NamedSettings::nameProblem(const QString &name)
 {
     if (SettingFields::find(name))
         return std::nullopt;
-    return QStringLiteral("unknown setting \"%1\"; known: %2")
+    return QCoreApplication::translate("NamedSettings", "unknown setting \"%1\"; known: %2")
         .arg(name, names().join(QLatin1String(", ")));
 }
 
@@ -124,8 +129,9 @@ std::optional<QString> NamedSettings::canonical(const QString &name, const QStri
     const Field &field = SettingFields::field(*SettingFields::find(name));
     const std::optional<double> parsed = parseValue(field, value);
     if (!parsed) {
-        *problem = QStringLiteral("%1: \"%2\" is not allowed; allowed: %3")
-                       .arg(name, value, allowedValues(field));
+        *problem =
+            QCoreApplication::translate("NamedSettings", "%1: \"%2\" is not allowed; allowed: %3")
+                .arg(name, value, allowedValues(field));
         return std::nullopt;
     }
     return format(field, *parsed);
@@ -189,7 +195,7 @@ std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
     for (const Field &field : SettingFields::fields) {
         const QString name = QLatin1String(field.name);
         if (!object.contains(name)) {
-            *problem = QStringLiteral("%1: missing").arg(name);
+            *problem = QCoreApplication::translate("NamedSettings", "%1: missing").arg(name);
             return std::nullopt;
         }
         const QString text = textOf(object.value(name));

@@ -2,6 +2,7 @@
 
 #include "settingfields.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -47,24 +48,29 @@ bool isDigits(const QString &text)
 QString allowed(const FieldRule &rule)
 {
     if (rule.lowestRunning > 0)
-        return QStringLiteral("%1 or %2 to %3")
+        return QCoreApplication::translate("RecordCheck", "%1 or %2 to %3")
             .arg(rule.minimum)
             .arg(rule.lowestRunning)
             .arg(rule.maximum);
-    return QStringLiteral("%1 to %2").arg(rule.minimum).arg(rule.maximum);
+    return QCoreApplication::translate("RecordCheck", "%1 to %2")
+        .arg(rule.minimum)
+        .arg(rule.maximum);
 }
 } // namespace
 
 std::optional<QString> SettingsRecord::problem(const QString &record, Length length)
 {
     const QStringList fields = record.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (fields.size() != length) {
-        if (fields.size() == Basic || fields.size() == Extended)
-            return QStringLiteral("a record of %1 fields, but the unit's firmware takes %2")
-                .arg(fields.size())
+    const int count = int(fields.size());
+    if (count != length) {
+        if (count == Basic || count == Extended)
+            return QCoreApplication::translate(
+                       "RecordCheck", "a record of %n field(s), but the unit's firmware takes %1",
+                       nullptr, count)
                 .arg(int(length));
-        return QStringLiteral("not a settings record: %1 fields where %2 belong")
-            .arg(fields.size())
+        return QCoreApplication::translate("RecordCheck",
+                                           "not a settings record: %n field(s) where %1 belong",
+                                           nullptr, count)
             .arg(int(length));
     }
     for (qsizetype position = 0; position < fields.size(); ++position) {
@@ -75,9 +81,10 @@ std::optional<QString> SettingsRecord::problem(const QString &record, Length len
             // The two extra fields of an extended record carry nothing, but
             // they are numbers like every other.
             if (!isDigits(text))
-                return QStringLiteral("field %1 (%2) is \"%3\", not a number")
+                return QCoreApplication::translate("RecordCheck",
+                                                   "field %1 (%2) is \"%3\", not a number")
                     .arg(number)
-                    .arg(QLatin1String(SettingFields::Text::reserved), text);
+                    .arg(SettingFields::translated(SettingFields::Text::reserved), text);
             continue;
         }
         const FieldRule rule = ruleAt(position);
@@ -85,9 +92,10 @@ std::optional<QString> SettingsRecord::problem(const QString &record, Length len
         const bool fits = isDigits(text) && text.size() <= 9 && value >= rule.minimum &&
                           value <= rule.maximum && !(value > 0 && value < rule.lowestRunning);
         if (!fits)
-            return QStringLiteral("field %1 (%2) is \"%3\"; allowed: %4")
+            return QCoreApplication::translate("RecordCheck",
+                                               "field %1 (%2) is \"%3\"; allowed: %4")
                 .arg(number)
-                .arg(QLatin1String(rule.meaning), text, allowed(rule));
+                .arg(SettingFields::translated(rule.meaning), text, allowed(rule));
     }
     return std::nullopt;
 }

@@ -14,7 +14,8 @@ QList<SettingsRecord::Difference> SettingsRecord::differences(const QString &fir
     QList<Difference> found;
     for (int position = 0; position < Basic; ++position) {
         if (a.value(position) != b.value(position))
-            found.append({position + 1, QLatin1String(SettingFields::recordFieldMeaning(position)),
+            found.append({position + 1,
+                          SettingFields::translated(SettingFields::recordFieldMeaning(position)),
                           a.value(position), b.value(position)});
     }
     return found;

@@ -9,7 +9,8 @@ namespace SettingsRecord
 struct Difference {
     // Counted from 1, as messages and the manual pages count.
     int number = 0;
-    // What the field holds, as the record check names it.
+    // What the field holds, as the record check names it, in the user's
+    // language.
     QString name;
     QString first;
     QString second;

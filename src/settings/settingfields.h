@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -26,7 +27,8 @@ struct Field {
     double minimum;
     double maximum;
     double step;
-    // Of the value as named; empty for the mode and the flags.
+    // Of the value as named; empty for the mode and the flags. Like the
+    // meaning, a source text of the catalogs: see translated().
     const char *unit;
     // The record's field that holds it. A time split into two settings shares
     // one field, counted in the smaller unit.
@@ -76,11 +78,11 @@ enum Id {
 
 namespace Text
 {
-inline constexpr char percent[] = "percent";
-inline constexpr char stormPeriod[] = "storm period, hours";
-inline constexpr char intervalTime[] = "interval time, minutes";
+inline constexpr char percent[] = QT_TRANSLATE_NOOP("SettingFields", "percent");
+inline constexpr char stormPeriod[] = QT_TRANSLATE_NOOP("SettingFields", "storm period, hours");
+inline constexpr char intervalTime[] = QT_TRANSLATE_NOOP("SettingFields", "interval time, minutes");
 // The two fields an extended record adds after the settings carry nothing.
-inline constexpr char reserved[] = "reserved";
+inline constexpr char reserved[] = QT_TRANSLATE_NOOP("SettingFields", "reserved");
 } // namespace Text
 
 constexpr Field powerField(const char *name, int position, const char *meaning)
@@ -94,30 +96,37 @@ constexpr Field flagField(const char *name, int position, const char *meaning)
 }
 
 inline constexpr std::array<Field, Count> fields{{
-    {"mode", Kind::Mode, 0, 2, 1, "", 0, 1, "mode (0 pulse, 1 interval, 2 sequential)"},
-    powerField("power1Socket1", 1, "power 1 of socket 1, %"),
-    powerField("power1Socket2", 2, "power 1 of socket 2, %"),
-    powerField("power1Socket3", 3, "power 1 of socket 3, %"),
-    powerField("power1Socket4", 4, "power 1 of socket 4, %"),
-    powerField("power2Socket1", 5, "power 2 of socket 1, %"),
-    powerField("power2Socket2", 6, "power 2 of socket 2, %"),
-    powerField("power2Socket3", 7, "power 2 of socket 3, %"),
-    powerField("power2Socket4", 8, "power 2 of socket 4, %"),
-    {"pulseSeconds", Kind::Time, 0.3, 8.0, 0.01, "seconds", 9, 100,
-     "pulse time, hundredths of a second"},
-    {"foodMinutes", Kind::Whole, 1, 15, 1, "minutes", 10, 1, "food timer, minutes"},
-    flagField("moonlight", 11, "moonlight, 0 or 1"),
-    flagField("storm", 12, "storm cycle, 0 or 1"),
-    {"stormDays", Kind::Whole, 0, 7, 1, "days", 13, 24, Text::stormPeriod},
-    {"stormHours", Kind::Whole, 0, 23, 1, "hours", 13, 1, Text::stormPeriod},
-    flagField("night", 14, "night mode, 0 or 1"),
-    {"intervalHours", Kind::Whole, 0, 12, 1, "hours", 15, 60, Text::intervalTime},
-    {"intervalMinutes", Kind::Whole, 0, 59, 1, "minutes", 15, 1, Text::intervalTime},
-    {"sequentialSeconds", Kind::Whole, 1, 10, 1, "seconds", 16, 1, "sequential time, seconds"},
-    flagField("waveController", 17, "wave controller, 0 or 1"),
-    {"waveSeconds", Kind::Time, 0.3, 2.5, 0.01, "seconds", 18, 100,
-     "wave time, hundredths of a second"},
-    flagField("inverse", 19, "wave inverse, 0 or 1"),
+    {"mode", Kind::Mode, 0, 2, 1, "", 0, 1,
+     QT_TRANSLATE_NOOP("SettingFields", "mode (0 pulse, 1 interval, 2 sequential)")},
+    powerField("power1Socket1", 1, QT_TRANSLATE_NOOP("SettingFields", "power 1 of socket 1, %")),
+    powerField("power1Socket2", 2, QT_TRANSLATE_NOOP("SettingFields", "power 1 of socket 2, %")),
+    powerField("power1Socket3", 3, QT_TRANSLATE_NOOP("SettingFields", "power 1 of socket 3, %")),
+    powerField("power1Socket4", 4, QT_TRANSLATE_NOOP("SettingFields", "power 1 of socket 4, %")),
+    powerField("power2Socket1", 5, QT_TRANSLATE_NOOP("SettingFields", "power 2 of socket 1, %")),
+    powerField("power2Socket2", 6, QT_TRANSLATE_NOOP("SettingFields", "power 2 of socket 2, %")),
+    powerField("power2Socket3", 7, QT_TRANSLATE_NOOP("SettingFields", "power 2 of socket 3, %")),
+    powerField("power2Socket4", 8, QT_TRANSLATE_NOOP("SettingFields", "power 2 of socket 4, %")),
+    {"pulseSeconds", Kind::Time, 0.3, 8.0, 0.01, QT_TRANSLATE_NOOP("SettingFields", "seconds"), 9,
+     100, QT_TRANSLATE_NOOP("SettingFields", "pulse time, hundredths of a second")},
+    {"foodMinutes", Kind::Whole, 1, 15, 1, QT_TRANSLATE_NOOP("SettingFields", "minutes"), 10, 1,
+     QT_TRANSLATE_NOOP("SettingFields", "food timer, minutes")},
+    flagField("moonlight", 11, QT_TRANSLATE_NOOP("SettingFields", "moonlight, 0 or 1")),
+    flagField("storm", 12, QT_TRANSLATE_NOOP("SettingFields", "storm cycle, 0 or 1")),
+    {"stormDays", Kind::Whole, 0, 7, 1, QT_TRANSLATE_NOOP("SettingFields", "days"), 13, 24,
+     Text::stormPeriod},
+    {"stormHours", Kind::Whole, 0, 23, 1, QT_TRANSLATE_NOOP("SettingFields", "hours"), 13, 1,
+     Text::stormPeriod},
+    flagField("night", 14, QT_TRANSLATE_NOOP("SettingFields", "night mode, 0 or 1")),
+    {"intervalHours", Kind::Whole, 0, 12, 1, QT_TRANSLATE_NOOP("SettingFields", "hours"), 15, 60,
+     Text::intervalTime},
+    {"intervalMinutes", Kind::Whole, 0, 59, 1, QT_TRANSLATE_NOOP("SettingFields", "minutes"), 15, 1,
+     Text::intervalTime},
+    {"sequentialSeconds", Kind::Whole, 1, 10, 1, QT_TRANSLATE_NOOP("SettingFields", "seconds"), 16,
+     1, QT_TRANSLATE_NOOP("SettingFields", "sequential time, seconds")},
+    flagField("waveController", 17, QT_TRANSLATE_NOOP("SettingFields", "wave controller, 0 or 1")),
+    {"waveSeconds", Kind::Time, 0.3, 2.5, 0.01, QT_TRANSLATE_NOOP("SettingFields", "seconds"), 18,
+     100, QT_TRANSLATE_NOOP("SettingFields", "wave time, hundredths of a second")},
+    flagField("inverse", 19, QT_TRANSLATE_NOOP("SettingFields", "wave inverse, 0 or 1")),
 }};
 
 constexpr const Field &field(Id id)
@@ -143,6 +152,13 @@ inline const char *recordFieldMeaning(int position)
             return field.meaning;
     }
     return Text::reserved;
+}
+
+// A field's unit or meaning in the user's language. Kept in English in the
+// table, so that output that scripts read can still name the field as ever.
+inline QString translated(const char *text)
+{
+    return QCoreApplication::translate("SettingFields", text);
 }
 
 // level 1 or 2, socket 1 to 4
