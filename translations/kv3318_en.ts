@@ -419,6 +419,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>NamedSettings</name>
+    <message>
+        <source>%1 or %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 in steps of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;; known: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not allowed; allowed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OpenFailure</name>
     <message>
         <source>the server refused com port control</source>
@@ -502,6 +533,39 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>RecordCheck</name>
+    <message>
+        <source>%1 or %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>a record of %n field(s), but the unit&apos;s firmware takes %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a settings record: %n field(s) where %1 belong</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is &quot;%3&quot;, not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is &quot;%3&quot;; allowed: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunProgress</name>
     <message>
         <source>adjustment run</source>
@@ -509,6 +573,445 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 s of %2 s, %3:%4 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingFields</name>
+    <message>
+        <source>percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storm period, hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interval time, minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mode (0 pulse, 1 interval, 2 sequential)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 1 of socket 1, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 1 of socket 2, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 1 of socket 3, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 1 of socket 4, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 2 of socket 1, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 2 of socket 2, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 2 of socket 3, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 2 of socket 4, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pulse time, hundredths of a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>food timer, minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moonlight, 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storm cycle, 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>night mode, 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sequential time, seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wave controller, 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wave time, hundredths of a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wave inverse, 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>this help; after a command, that command&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: kv3318ctl [options] COMMAND [ARGUMENTS]
+Talks to Korvalin 3318 flow-pump controllers over their serial line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kv3318ctl help COMMAND says more of one command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: kv3318ctl [options] %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options of every command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings, as set NAME=VALUE and get NAME take them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches also take on or off, true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every unit on the candidate ports: port and firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probes every candidate port at once and prints one line per unit found: its port
+and firmware, separated by a tab. Ports that could not be opened are named on
+standard error, with the reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s settings as a settings file holds them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the unit&apos;s settings as the one line a settings file holds. With --json,
+as a JSON object with named settings, the port, the firmware and the record
+length. With setting names, only those settings&apos; values, one per line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check a settings file, send it and read it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks a settings file (- for standard input), sends it as the window would
+restore and send it, prints the record sent, reads the unit&apos;s settings back and
+compares. With --json the file holds what get --json prints. With --dry-run,
+only checks and prints, and opens no port: the record may be of either length,
+or of the length that --firmware VERSION takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change settings by name, send, and read them back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the unit&apos;s settings, changes the named ones in the order given, applies
+the window&apos;s rules, sends the result, prints it and reads it back to compare.
+Every value the rules changed is said on standard error, as
+NAME: OLD -&gt; NEW (rule). Each name may be given once; see help settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compare a settings file with the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints one line per field in which the settings file and the unit differ.
+Exits 0 when they are equal and 5 when they differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a wave time adjustment run, one line per step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends the unit&apos;s wave time at once, then every 3 seconds 0.01 s more, and prints
+each wave time sent. At the end, and on Ctrl+C, SIGTERM or SIGHUP, it sends the
+stop byte. The unit&apos;s wave controller must be on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this help, a command&apos;s, or every setting&apos;s range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without an argument, the commands, options and exit statuses; with a command,
+that command&apos;s; with settings, every setting&apos;s name, range and unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a serial port to probe, as often as needed; a name
+without a folder is looked for in /dev (default:
+KV3318_PORTS, else the system&apos;s serial ports)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the line&apos;s debug output on standard error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON instead of lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only check and print; open no port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with --dry-run: the firmware whose record length
+to check against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the wave time to end at (default 2.50)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no unit found, or the unit was lost during the command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit did not answer in time, or read back differently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file or value that is not valid; nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diff: the file and the unit differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended by signal N (a wave run sends its stop byte first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv3318ctl</name>
+    <message>
+        <source>unknown option &quot;%1%2&quot;; see --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given; see --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: wrong number of arguments; see kv3318ctl help %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: takes no --%2; see kv3318ctl help %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--firmware goes with --dry-run only: a unit attached says its own firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>get: --json gives every setting; name none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>help: no command or topic &quot;%1&quot;; see --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot watch for the signals that end a program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (firmware %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a port, file or option, then what is wrong with it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no candidate ports to probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no unit found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>no unit found on %n candidate port(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3 (rule)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set: &quot;%1&quot; is not NAME=VALUE; see kv3318ctl help set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set: %1 is named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>more than %n byte(s), too long for settings</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON object (%1 at byte %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 on %4)</source>
+        <comment>a file, what is wrong with it, firmware, port</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the unit was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: no answer within %n s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the unit answered with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is %3, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the unit reads back differently: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: could not write to the port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -26,7 +26,7 @@ QString range(Id id)
         return MainWindow::tr("0, or %1 to %2 %")
             .arg(number(of.lowestRunning, of), number(of.maximum, of));
     return MainWindow::tr("%1 to %2 %3")
-        .arg(number(of.minimum, of), number(of.maximum, of), QLatin1String(of.unit));
+        .arg(number(of.minimum, of), number(of.maximum, of), SettingFields::translated(of.unit));
 }
 } // namespace
 
