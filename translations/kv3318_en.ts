@@ -544,16 +544,16 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>a record of %n field(s), but the unit&apos;s firmware takes %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>a record of %n field, but the unit&apos;s firmware takes %1</numerusform>
+            <numerusform>a record of %n fields, but the unit&apos;s firmware takes %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>not a settings record: %n field(s) where %1 belong</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>not a settings record: %n field where %1 belong</numerusform>
+            <numerusform>not a settings record: %n fields where %1 belong</numerusform>
         </translation>
     </message>
     <message>
@@ -930,9 +930,9 @@ to check against</source>
     </message>
     <message numerus="yes">
         <source>no unit found on %n candidate port(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>no unit found on %n candidate port</numerusform>
+            <numerusform>no unit found on %n candidate ports</numerusform>
         </translation>
     </message>
     <message>
@@ -957,9 +957,9 @@ to check against</source>
     </message>
     <message numerus="yes">
         <source>more than %n byte(s), too long for settings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>more than %n byte, too long for settings</numerusform>
+            <numerusform>more than %n bytes, too long for settings</numerusform>
         </translation>
     </message>
     <message>
@@ -989,9 +989,9 @@ to check against</source>
     </message>
     <message numerus="yes">
         <source>%1: no answer within %n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: no answer within %n s</numerusform>
+            <numerusform>%1: no answer within %n s</numerusform>
         </translation>
     </message>
     <message>
