@@ -147,8 +147,9 @@ private Q_SLOTS:
             const QString where = message.context + QLatin1String(": ") + message.source;
             QVERIFY2(!message.unfinished, qPrintable(QLatin1String("unfinished: ") + where));
             QCOMPARE(message.translations.size(), 2);
-            QVERIFY2(!message.translations.contains(message.source),
-                     qPrintable(QLatin1String("no singular and plural: ") + where));
+            for (const QString &form : message.translations)
+                QVERIFY2(!form.contains(QLatin1String("(s)")),
+                         qPrintable(QLatin1String("no singular and plural: ") + where));
         }
         QVERIFY(counted > 0);
     }

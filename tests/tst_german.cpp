@@ -61,8 +61,9 @@ private Q_SLOTS:
         QCOMPARE(form.wavectrlCheckBox->text(), QStringLiteral("Wellensteuerung"));
         QCOMPARE(form.stopButton->toolTip(), QStringLiteral("Den Wellenabgleich anhalten"));
         QCOMPARE(form.waveSSpinBox->toolTip(), QStringLiteral("0,30 bis 2,50 Sekunden"));
-        QVERIFY(statusBarSays(*window, QStringLiteral("Schnittstelle erkannt an: %1   (1.0.10.2)")
-                                           .arg(line.slavePath())));
+        QVERIFY(statusBarSays(
+            *window,
+            QStringLiteral("Schnittstelle erkannt an: %1   (1.0.10.2)").arg(line.slavePath())));
     }
 
     void aGermanWaveTimeIsSentAndRecordedAsTheUnitReadsIt()
@@ -100,10 +101,12 @@ private Q_SLOTS:
     {
         const QString german = kv3318ctlHelp(QStringLiteral("de_DE.UTF-8"));
         const QString english = kv3318ctlHelp(QStringLiteral("C"));
-        QVERIFY(german.contains(QStringLiteral("Einstellungen")));
-        QVERIFY(!german.contains(QStringLiteral("settings")));
-        QVERIFY(english.contains(QStringLiteral("settings")));
-        QVERIFY(!english.contains(QStringLiteral("Einstellungen")));
+        QVERIFY(
+            german.contains(QStringLiteral("Einstellungsdatei prüfen, senden und zurücklesen")));
+        QVERIFY(!german.contains(QStringLiteral("settings file")));
+        QVERIFY(
+            english.contains(QStringLiteral("check a settings file, send it and read it back")));
+        QVERIFY(!english.contains(QStringLiteral("Einstellungsdatei")));
     }
 };
 

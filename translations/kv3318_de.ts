@@ -424,31 +424,31 @@ Soll die Datei ersetzt werden?</translation>
     <name>NamedSettings</name>
     <message>
         <source>%1 or %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2 bis %3</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1 to %2 in steps of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 in Schritten von %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 bis %2 {1 ?}</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>unknown setting &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Einstellung &quot;%1&quot;; bekannt sind: %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not allowed; allowed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; ist nicht erlaubt; erlaubt sind: %3</translation>
     </message>
     <message>
         <source>%1: missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fehlt</translation>
     </message>
 </context>
 <context>
@@ -538,33 +538,33 @@ Soll die Datei ersetzt werden?</translation>
     <name>RecordCheck</name>
     <message>
         <source>%1 or %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2 bis %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 bis %2 {1 ?}</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message numerus="yes">
         <source>a record of %n field(s), but the unit&apos;s firmware takes %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ein Einstellungssatz mit %n Feld, die Firmware des Geräts erwartet aber %1</numerusform>
+            <numerusform>ein Einstellungssatz mit %n Feldern, die Firmware des Geräts erwartet aber %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>not a settings record: %n field(s) where %1 belong</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kein Einstellungssatz: %n Feld statt %1</numerusform>
+            <numerusform>kein Einstellungssatz: %n Felder statt %1</numerusform>
         </translation>
     </message>
     <message>
         <source>field %1 (%2) is &quot;%3&quot;, not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist &quot;%3&quot;, keine Zahl</translation>
     </message>
     <message>
         <source>field %1 (%2) is &quot;%3&quot;; allowed: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist &quot;%3&quot;; erlaubt sind: %4</translation>
     </message>
 </context>
 <context>
@@ -582,183 +582,190 @@ Soll die Datei ersetzt werden?</translation>
     <name>SettingFields</name>
     <message>
         <source>percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>storm period, hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturmperiode, Stunden</translation>
     </message>
     <message>
         <source>interval time, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallzeit, Minuten</translation>
     </message>
     <message>
         <source>reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>reserviert</translation>
     </message>
     <message>
         <source>mode (0 pulse, 1 interval, 2 sequential)</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart (0 pulse, 1 interval, 2 sequential)</translation>
     </message>
     <message>
         <source>power 1 of socket 1, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1 an Steckdose 1, %</translation>
     </message>
     <message>
         <source>power 1 of socket 2, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1 an Steckdose 2, %</translation>
     </message>
     <message>
         <source>power 1 of socket 3, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1 an Steckdose 3, %</translation>
     </message>
     <message>
         <source>power 1 of socket 4, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1 an Steckdose 4, %</translation>
     </message>
     <message>
         <source>power 2 of socket 1, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2 an Steckdose 1, %</translation>
     </message>
     <message>
         <source>power 2 of socket 2, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2 an Steckdose 2, %</translation>
     </message>
     <message>
         <source>power 2 of socket 3, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2 an Steckdose 3, %</translation>
     </message>
     <message>
         <source>power 2 of socket 4, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 2 an Steckdose 4, %</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished">Sekunden</translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>pulse time, hundredths of a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulszeit, Hundertstelsekunden</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished">Minuten</translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>food timer, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Futterpause, Minuten</translation>
     </message>
     <message>
         <source>moonlight, 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondlicht, 0 oder 1</translation>
     </message>
     <message>
         <source>storm cycle, 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturm, 0 oder 1</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">Tage</translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished">Stunden</translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>night mode, 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtbetrieb, 0 oder 1</translation>
     </message>
     <message>
         <source>sequential time, seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenzzeit, Sekunden</translation>
     </message>
     <message>
         <source>wave controller, 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellensteuerung, 0 oder 1</translation>
     </message>
     <message>
         <source>wave time, hundredths of a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenzeit, Hundertstelsekunden</translation>
     </message>
     <message>
         <source>wave inverse, 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Welle gegenläufig, 0 oder 1</translation>
     </message>
 </context>
 <context>
     <name>Usage</name>
     <message>
         <source>this help; after a command, that command&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe; nach einem Befehl die des Befehls</translation>
     </message>
     <message>
         <source>the version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version</translation>
     </message>
     <message>
         <source>Usage: kv3318ctl [options] COMMAND [ARGUMENTS]
 Talks to Korvalin 3318 flow-pump controllers over their serial line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kv3318ctl [Optionen] COMMAND [ARGUMENTE]
+Bedient Strömungspumpen-Steuerungen Korvalin 3318 über die serielle Leitung.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert:</translation>
     </message>
     <message>
         <source>kv3318ctl help COMMAND says more of one command.</source>
-        <translation type="unfinished"></translation>
+        <translation>kv3318ctl help COMMAND zeigt mehr zu einem Befehl.</translation>
     </message>
     <message>
         <source>Usage: kv3318ctl [options] %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kv3318ctl [Optionen] %1 %2</translation>
     </message>
     <message>
         <source>Options of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von %1:</translation>
     </message>
     <message>
         <source>Options of every command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen aller Befehle:</translation>
     </message>
     <message>
         <source>Settings, as set NAME=VALUE and get NAME take them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen, wie set NAME=VALUE und get NAME sie annehmen:</translation>
     </message>
     <message>
         <source>Switches also take on or off, true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter nehmen auch on oder off, true oder false an.</translation>
     </message>
     <message>
         <source>every unit on the candidate ports: port and firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte an Kandidat-Anschlüssen: Anschluss, Firmware</translation>
     </message>
     <message>
         <source>Probes every candidate port at once and prints one line per unit found: its port
 and firmware, separated by a tab. Ports that could not be opened are named on
 standard error, with the reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt alle Kandidat-Anschlüsse gleichzeitig ab und gibt je gefundenem Gerät eine
+Zeile aus: Anschluss und Firmware, durch einen Tabulator getrennt. Anschlüsse,
+die sich nicht öffnen ließen, werden mit Grund auf der Standardfehlerausgabe
+genannt.</translation>
     </message>
     <message>
         <source>the unit&apos;s settings as a settings file holds them</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen des Geräts als Einstellungsdatei</translation>
     </message>
     <message>
         <source>Prints the unit&apos;s settings as the one line a settings file holds. With --json,
 as a JSON object with named settings, the port, the firmware and the record
 length. With setting names, only those settings&apos; values, one per line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt die Einstellungen des Geräts als einzelne Zeile aus, wie sie in einer
+Einstellungsdatei steht. Mit --json als JSON-Objekt mit benannten Einstellungen,
+Anschluss, Firmware und Länge des Einstellungssatzes. Mit Namen von
+Einstellungen nur deren Werte, einer pro Zeile.</translation>
     </message>
     <message>
         <source>check a settings file, send it and read it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei prüfen, senden und zurücklesen</translation>
     </message>
     <message>
         <source>Checks a settings file (- for standard input), sends it as the window would
@@ -766,255 +773,274 @@ restore and send it, prints the record sent, reads the unit&apos;s settings back
 compares. With --json the file holds what get --json prints. With --dry-run,
 only checks and prints, and opens no port: the record may be of either length,
 or of the length that --firmware VERSION takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüft eine Einstellungsdatei (- für Standardeingabe), sendet sie so, wie das
+Fenster sie laden und senden würde, gibt den gesendeten Einstellungssatz aus,
+liest die Einstellungen des Geräts zurück und vergleicht. Mit --json enthält die
+Datei, was get --json ausgibt. Mit --dry-run wird nur geprüft und ausgegeben und
+kein Anschluss geöffnet: Der Einstellungssatz darf jede der beiden Längen haben
+oder die Länge, die --firmware VERSION erwartet.</translation>
     </message>
     <message>
         <source>change settings by name, send, and read them back</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen per Name ändern, senden, zurücklesen</translation>
     </message>
     <message>
         <source>Reads the unit&apos;s settings, changes the named ones in the order given, applies
 the window&apos;s rules, sends the result, prints it and reads it back to compare.
 Every value the rules changed is said on standard error, as
 NAME: OLD -&gt; NEW (rule). Each name may be given once; see help settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Einstellungen des Geräts, ändert die genannten in der angegebenen
+Reihenfolge, wendet die Regeln des Fensters an, sendet das Ergebnis, gibt es aus
+und liest es zum Vergleich zurück. Jeder Wert, den die Regeln geändert haben,
+wird auf der Standardfehlerausgabe genannt als NAME: ALT -&gt; NEU (Regel). Jeder
+Name darf nur einmal vorkommen; siehe help settings.</translation>
     </message>
     <message>
         <source>compare a settings file with the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei mit dem Gerät vergleichen</translation>
     </message>
     <message>
         <source>Prints one line per field in which the settings file and the unit differ.
 Exits 0 when they are equal and 5 when they differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt je Feld, in dem sich Einstellungsdatei und Gerät unterscheiden, eine Zeile
+aus. Rückgabewert 0, wenn beide gleich sind, und 5, wenn sie sich unterscheiden.</translation>
     </message>
     <message>
         <source>a wave time adjustment run, one line per step</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wellenabgleich, eine Zeile pro Schritt</translation>
     </message>
     <message>
         <source>Sends the unit&apos;s wave time at once, then every 3 seconds 0.01 s more, and prints
 each wave time sent. At the end, and on Ctrl+C, SIGTERM or SIGHUP, it sends the
 stop byte. The unit&apos;s wave controller must be on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet sofort die Wellenzeit des Geräts, danach alle 3 Sekunden 0.01 s mehr, und
+gibt jede gesendete Wellenzeit aus. Am Ende sowie bei Strg+C, SIGTERM oder
+SIGHUP wird das Stoppbyte gesendet. Die Wellensteuerung des Geräts muss
+eingeschaltet sein.</translation>
     </message>
     <message>
         <source>this help, a command&apos;s, or every setting&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe, die eines Befehls, alle Wertebereiche</translation>
     </message>
     <message>
         <source>Without an argument, the commands, options and exit statuses; with a command,
 that command&apos;s; with settings, every setting&apos;s name, range and unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Argument die Befehle, Optionen und Rückgabewerte; mit einem Befehl die
+Hilfe zu diesem Befehl; mit settings Name, Wertebereich und Einheit jeder
+Einstellung.</translation>
     </message>
     <message>
         <source>a serial port to probe, as often as needed; a name
 without a folder is looked for in /dev (default:
 KV3318_PORTS, else the system&apos;s serial ports)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine abzufragende serielle Schnittstelle, beliebig
+oft angebbar; ein Name ohne Ordner wird in /dev
+gesucht (Standard: KV3318_PORTS, sonst die seriellen
+Schnittstellen des Systems)</translation>
     </message>
     <message>
         <source>show the line&apos;s debug output on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Ausgabe der Leitung auf Standardfehlerausgabe</translation>
     </message>
     <message>
         <source>JSON instead of lines</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON statt Zeilen</translation>
     </message>
     <message>
         <source>only check and print; open no port</source>
-        <translation type="unfinished"></translation>
+        <translation>nur prüfen und ausgeben; keinen Anschluss öffnen</translation>
     </message>
     <message>
         <source>with --dry-run: the firmware whose record length
 to check against</source>
-        <translation type="unfinished"></translation>
+        <translation>mit --dry-run: die Firmware, für die die Länge des
+Einstellungssatzes geprüft wird</translation>
     </message>
     <message>
         <source>the wave time to end at (default 2.50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenzeit am Ende des Abgleichs (Standard 2.50)</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>erledigt</translation>
     </message>
     <message>
         <source>bad usage</source>
-        <translation type="unfinished"></translation>
+        <translation>falscher Aufruf</translation>
     </message>
     <message>
         <source>no unit found, or the unit was lost during the command</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Gerät gefunden oder Verbindung während des Befehls verloren</translation>
     </message>
     <message>
         <source>the unit did not answer in time, or read back differently</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät antwortete nicht rechtzeitig oder anders als gesendet</translation>
     </message>
     <message>
         <source>a file or value that is not valid; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Datei oder ungültiger Wert; es wurde nichts gesendet</translation>
     </message>
     <message>
         <source>diff: the file and the unit differ</source>
-        <translation type="unfinished"></translation>
+        <translation>diff: Datei und Gerät unterscheiden sich</translation>
     </message>
     <message>
         <source>standard output could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardausgabe konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>ended by signal N (a wave run sends its stop byte first)</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Signal N beendet (ein Wellenabgleich sendet zuvor das Stoppbyte)</translation>
     </message>
 </context>
 <context>
     <name>kv3318ctl</name>
     <message>
         <source>unknown option &quot;%1%2&quot;; see --help</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &quot;%1%2&quot;; siehe --help</translation>
     </message>
     <message>
         <source>no command given; see --help</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben; siehe --help</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; see --help</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl &quot;%1&quot;; siehe --help</translation>
     </message>
     <message>
         <source>%1: wrong number of arguments; see kv3318ctl help %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falsche Anzahl von Argumenten; siehe kv3318ctl help %1</translation>
     </message>
     <message>
         <source>%1: takes no --%2; see kv3318ctl help %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kennt --%2 nicht; siehe kv3318ctl help %1</translation>
     </message>
     <message>
         <source>--firmware goes with --dry-run only: a unit attached says its own firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>--firmware nur mit --dry-run: ein angeschlossenes Gerät meldet seine Firmware selbst</translation>
     </message>
     <message>
         <source>get: --json gives every setting; name none</source>
-        <translation type="unfinished"></translation>
+        <translation>get: --json liefert alle Einstellungen; keine Namen angeben</translation>
     </message>
     <message>
         <source>help: no command or topic &quot;%1&quot;; see --help</source>
-        <translation type="unfinished"></translation>
+        <translation>help: kein Befehl oder Thema &quot;%1&quot;; siehe --help</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl &quot;%1&quot;</translation>
     </message>
     <message>
         <source>cannot watch for the signals that end a program</source>
-        <translation type="unfinished"></translation>
+        <translation>Signale zum Beenden eines Programms können nicht überwacht werden</translation>
     </message>
     <message>
         <source>%1: %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (Firmware %3)</translation>
     </message>
     <message>
         <source>standard output could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardausgabe konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a port, file or option, then what is wrong with it</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>no candidate ports to probe</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kandidat-Anschlüsse zum Abfragen</translation>
     </message>
     <message>
         <source>%1: no unit found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Gerät gefunden</translation>
     </message>
     <message numerus="yes">
         <source>no unit found on %n candidate port(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kein Gerät an %n Kandidat-Anschluss gefunden</numerusform>
+            <numerusform>kein Gerät an %n Kandidat-Anschlüssen gefunden</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3 (rule)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3 (Regel)</translation>
     </message>
     <message>
         <source>set: &quot;%1&quot; is not NAME=VALUE; see kv3318ctl help set</source>
-        <translation type="unfinished"></translation>
+        <translation>set: &quot;%1&quot; hat nicht die Form NAME=VALUE; siehe kv3318ctl help set</translation>
     </message>
     <message>
         <source>set: %1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>set: %1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
     <message numerus="yes">
         <source>more than %n byte(s), too long for settings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mehr als %n Byte, zu lang für Einstellungen</numerusform>
+            <numerusform>mehr als %n Bytes, zu lang für Einstellungen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingabe</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON-Objekt</translation>
     </message>
     <message>
         <source>not a JSON object (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON-Objekt (%1 bei Byte %2)</translation>
     </message>
     <message>
         <source>%1: %2 (%3 on %4)</source>
         <comment>a file, what is wrong with it, firmware, port</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (Firmware %3 an %4)</translation>
     </message>
     <message>
         <source>%1: the unit was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Verbindung zum Gerät verloren</translation>
     </message>
     <message numerus="yes">
         <source>%1: no answer within %n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: keine Antwort innerhalb von %n s</numerusform>
+            <numerusform>%1: keine Antwort innerhalb von %n s</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the unit answered with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unerwartete Antwort des Geräts: %2</translation>
     </message>
     <message>
         <source>field %1 (%2) is %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist %3, nicht %4</translation>
     </message>
     <message>
         <source>%1: the unit reads back differently: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das Gerät hat andere Einstellungen als gesendet: %2</translation>
     </message>
     <message>
         <source>%1: could not write to the port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: auf den Anschluss konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1: the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Wellensteuerung ist aus; einschalten mit: kv3318ctl set waveController=on</translation>
     </message>
 </context>
 <context>
