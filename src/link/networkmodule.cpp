@@ -43,19 +43,21 @@ private:
     bool opening = false;
     QBuffer nothing;
 };
-} // namespace
 
-QString NetworkModule::path()
+// The module's path without its suffix: where the install puts it, relative
+// to the program's own folder. The build tree keeps the same layout.
+QString modulePath()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                            QLatin1String(KV3318_NETWORK_MODULE));
 }
+} // namespace
 
 Transport *NetworkModule::createTransport(const QString &url, QObject *parent)
 {
     // Never unloaded: the transports made by the module may live until the
     // program ends.
-    static QPluginLoader loader(path());
+    static QPluginLoader loader(modulePath());
     if (auto *factory = qobject_cast<NetworkTransportFactory *>(loader.instance()))
         return factory->createTransport(url, parent);
     // The loader's own words, worded as this program's failures are: lower
@@ -68,6 +70,6 @@ Transport *NetworkModule::createTransport(const QString &url, QObject *parent)
     return new UnavailableTransport(
         url,
         QStringLiteral("network support could not be loaded from %1: %2")
-            .arg(QDir::toNativeSeparators(path()), error),
+            .arg(QDir::toNativeSeparators(modulePath()), error),
         parent);
 }

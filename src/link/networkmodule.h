@@ -23,9 +23,6 @@ Q_DECLARE_INTERFACE(NetworkTransportFactory, NetworkTransportFactory_iid)
 
 namespace NetworkModule
 {
-// The module's path without its suffix: where the install puts it, relative
-// to the program's own folder. The build tree keeps the same layout.
-QString path();
 // A transport from the module, loaded the first time it is needed. When the
 // module cannot be loaded, the transport fails to open and says why.
 Transport *createTransport(const QString &url, QObject *parent);
