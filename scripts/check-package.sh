@@ -35,6 +35,8 @@ grep -q "<release version=\"$version\"" "$root"/usr/share/metainfo/org.kv3318.Co
 dpkg-deb -f "$deb" Depends | grep -q libqt6serialport6 || fail "no dependencies were computed"
 dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n \
     || fail "Qt's own German texts are not recommended"
+# Only the network module needs Qt Network, and the package still has to bring it.
+dpkg-deb -f "$deb" Depends | grep -q libqt6network6 || fail "no dependency on Qt Network"
 for completion in bash-completion/completions/kv3318ctl zsh/vendor-completions/_kv3318ctl \
                   fish/vendor_completions.d/kv3318ctl.fish; do
     [ -f "$root/usr/share/$completion" ] || fail "no shell completion in /usr/share/$completion"
@@ -58,6 +60,13 @@ installed() {
 installed kv3318-config --help | grep -q -- '--port <port>' || fail "kv3318-config --help"
 installed kv3318ctl --help | grep -q -- 'Exit status' || fail "kv3318ctl --help"
 installed kv3318-virtual-unit --help | grep -q -- '--firmware' || fail "kv3318-virtual-unit --help"
+
+# The installed programs find their network module: a port where nothing listens is refused,
+# which only the module can tell.
+status=0
+error=$(installed kv3318ctl --port socket://127.0.0.1:1 get 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 2 ] && grep -qx 'kv3318ctl: socket://127.0.0.1:1: connection refused' <<<"$error" \
+    || fail "a network port from the installed kv3318ctl gave status $status and: $error"
 
 # A mistake ends with one line and status 1; trying to open a window here, with no display,
 # would end differently.

@@ -109,6 +109,12 @@ ctl put "$work/other.txt" >/dev/null || fail "kv3318ctl.exe put failed"
 unit_saw "settings $other" || fail "the unit did not receive the record put"
 [ "$(ctl get)" = "$other"$'\r' ] || fail "kv3318ctl.exe get after put did not give the record put"
 echo "kv3318ctl.exe: get and put through COM9"
+# The network module is found beside the program: a port where nothing listens is refused,
+# which only the module can tell.
+refused=$( (cd "$bin" && wine kv3318ctl.exe --port socket://127.0.0.1:1 get) 2>&1 || true)
+grep -q '^kv3318ctl: socket://127.0.0.1:1: connection refused' <<<"$refused" \
+    || fail "kv3318ctl.exe on a network port: $refused"
+echo "kv3318ctl.exe: the network module loaded"
 
 # The program itself, finding the unit among the ports the system lists.
 (cd "$bin" && WINEQT_LOGGING_RULES='kv3318.link.debug=true' exec wine kv3318-config.exe \

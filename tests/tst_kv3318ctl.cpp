@@ -314,6 +314,37 @@ private Q_SLOTS:
         QCOMPARE(finish(*holder).status, 130);
     }
 
+    // A copy of kv3318ctl in a folder of its own, where its network module
+    // is not: serial ports work as ever, a network port fails with the
+    // reason, and nothing crashes.
+    void networkPortWithoutItsModule()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkdir("bin"));
+        const QString copy = root.filePath("bin/kv3318ctl");
+        QVERIFY(QFile::copy(KV3318_CTL, copy));
+        VirtualUnitProcess unit({"--settings", extendedRecord});
+        const QString url = "socket://127.0.0.1:1";
+        const auto runCopy = [&copy](const QStringList &arguments) {
+            QProcess ctl;
+            ctl.start(copy, arguments);
+            return finish(ctl);
+        };
+
+        const Outcome serial = runCopy({"--port", unit.portPath(), "get"});
+        QCOMPARE(serial.status, 0);
+        QCOMPARE(serial.out, extendedRecord);
+        const Outcome network = runCopy({"--port", url, "--port", unit.portPath(), "list"});
+        QCOMPARE(network.status, 0);
+        QCOMPARE(network.out, unit.portPath() + "\t1.0.10.2");
+        const Outcome alone = runCopy({"--port", url, "get"});
+        QCOMPARE(alone.status, 2);
+        const QString said = alone.err.split('\n').first();
+        QVERIFY2(said.startsWith("kv3318ctl: " + url +
+                                 ": network support could not be loaded from " + root.path() + "/"),
+                 qPrintable(alone.err));
+    }
+
     // A signal while a port is open ends the command through its clean-up:
     // the port closed and its lock released, the status the signal's.
     void signalDuringGetClosesThePort()

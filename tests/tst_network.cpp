@@ -123,8 +123,8 @@ void NetworkTest::addresses()
 {
     QFETCH(QString, candidate);
 
-    QTEST(NetworkTransport::namesNetworkPort(candidate), "network");
-    const std::optional<NetworkAddress> address = NetworkTransport::parseAddress(candidate);
+    QTEST(Transport::isNetwork(candidate), "network");
+    const std::optional<NetworkAddress> address = NetworkAddress::parse(candidate);
     QTEST(address
               ? QStringLiteral("%1 %2 %3").arg(address->kind).arg(address->host).arg(address->port)
               : QString(),

@@ -533,6 +533,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>hang-up</source>
         <translation>aufgelegt</translation>
     </message>
+    <message>
+        <source>network support could not be loaded from %1: %2</source>
+        <translation>die Netzwerkunterstützung konnte nicht aus %1 geladen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>RecordCheck</name>

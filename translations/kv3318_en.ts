@@ -531,6 +531,10 @@ Do you want to replace it?</source>
         <source>hang-up</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>network support could not be loaded from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecordCheck</name>

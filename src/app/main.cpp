@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +33,42 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const Q
     }
     startMessages.append({type, qFormatLogMessage(type, context, message)});
 }
+
+// Looking the icon up in the icon themes takes milliseconds, and only the
+// window manager shows it: it is set once the window has painted its first
+// frame, or after a second when the window is not painted (started minimized).
+class IconAfterFirstFrame : public QObject
+{
+public:
+    explicit IconAfterFirstFrame(QWidget *window) : QObject(window)
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(1000, this, &IconAfterFirstFrame::setIcon);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that the frame is finished and shown first.
+            QTimer::singleShot(0, this, &IconAfterFirstFrame::setIcon);
+        }
+        return false;
+    }
+
+private:
+    void setIcon()
+    {
+        if (done)
+            return;
+        done = true;
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kv3318.Config")));
+        deleteLater();
+    }
+
+    bool done = false;
+};
 } // namespace
 
 int main(int argc, char **argv)
@@ -67,7 +104,6 @@ int main(int argc, char **argv)
 
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kv3318.Config"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kv3318.Config")));
     MainWindow window(candidates);
     // Ended from outside (a terminal closed, a termination, Ctrl+C), the
     // window ends as when it is closed, a run's stop byte and all.
@@ -75,6 +111,7 @@ int main(int argc, char **argv)
     shutdown.install();
     QObject::connect(&shutdown, &ShutdownSignals::requested, &window, &MainWindow::leave);
     window.show();
+    new IconAfterFirstFrame(&window);
     const int result = application.exec();
     return shutdown.exitStatus() > 128 ? shutdown.exitStatus() : result;
 }

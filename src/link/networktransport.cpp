@@ -4,13 +4,9 @@
 #include "telnetstream.h"
 
 #include <QTcpSocket>
-#include <QUrl>
 
 namespace
 {
-const QLatin1String rawScheme("socket");
-const QLatin1String rfc2217Scheme("rfc2217");
-
 // Qt's own words for a socket's error, as this program words failures:
 // lower case, no full stop.
 QString lowerCaseText(const QAbstractSocket &socket)
@@ -50,8 +46,8 @@ QString closedText(const QAbstractSocket &socket)
 } // namespace
 
 NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
-    : Transport(parent), url(url), address(parseAddress(url)), socket(new QTcpSocket(this)),
-      stream(nullptr), comPort(nullptr)
+    : Transport(parent), url(url), address(NetworkAddress::parse(url)),
+      socket(new QTcpSocket(this)), stream(nullptr), comPort(nullptr)
 {
     if (address && address->kind == NetworkAddress::Rfc2217) {
         stream = new TelnetStream(socket, this);
@@ -77,26 +73,6 @@ NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
     connect(device(), &QIODevice::bytesWritten, this, &NetworkTransport::onBytesWritten);
     connect(socket, &QTcpSocket::connected, this, &NetworkTransport::onConnected);
     connect(socket, &QTcpSocket::errorOccurred, this, &NetworkTransport::onSocketError);
-}
-
-std::optional<NetworkAddress> NetworkTransport::parseAddress(const QString &url)
-{
-    const QUrl parsed(url, QUrl::StrictMode);
-    const QString scheme = parsed.scheme();
-    const int port = parsed.port();
-    if (!parsed.isValid() || (scheme != rawScheme && scheme != rfc2217Scheme) ||
-        parsed.host().isEmpty() || port < 1 || port > 65535 || !parsed.userInfo().isEmpty() ||
-        (!parsed.path().isEmpty() && parsed.path() != QLatin1String("/")) || parsed.hasQuery() ||
-        parsed.hasFragment())
-        return std::nullopt;
-    return NetworkAddress{scheme == rawScheme ? NetworkAddress::Raw : NetworkAddress::Rfc2217,
-                          parsed.host(), quint16(port)};
-}
-
-bool NetworkTransport::namesNetworkPort(const QString &candidate)
-{
-    return candidate.startsWith(rawScheme + QLatin1String("://"), Qt::CaseInsensitive) ||
-           candidate.startsWith(rfc2217Scheme + QLatin1String("://"), Qt::CaseInsensitive);
 }
 
 QIODevice *NetworkTransport::device()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "networkaddress.h"
 #include "transport.h"
 
 #include <QTimer>
@@ -9,17 +10,6 @@
 class ComPortControl;
 class QTcpSocket;
 class TelnetStream;
-
-// Where a unit's serial port is offered on the network.
-struct NetworkAddress {
-    enum Kind {
-        Raw,     // socket://: the port's bytes as they are
-        Rfc2217, // rfc2217://: Telnet, with the port's settings set from here
-    };
-    Kind kind = Raw;
-    QString host;
-    quint16 port = 0;
-};
 
 // A unit reached through a serial port that a computer offers on the
 // network (ser2net and the like), as a plain TCP connection or as Telnet
@@ -38,12 +28,6 @@ public:
     // `url` is rfc2217://HOST:PORT or socket://HOST:PORT; anything else
     // fails to open, with the reason.
     explicit NetworkTransport(const QString &url, QObject *parent = nullptr);
-
-    // The address a URL names; none when its scheme, host or port is not valid.
-    static std::optional<NetworkAddress> parseAddress(const QString &url);
-    // Whether a candidate is meant as a network port, valid or not: it
-    // starts with one of the two schemes.
-    static bool namesNetworkPort(const QString &candidate);
 
     QString name() const override { return url; }
     void open() override;

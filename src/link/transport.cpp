@@ -1,7 +1,6 @@
 #include "transport.h"
 
-#include "networktransport.h"
-#include "serialtransport.h"
+#include "networkaddress.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -29,16 +28,9 @@ QString OpenFailure::translated() const
     return ::translated(text.toUtf8().constData());
 }
 
-Transport *Transport::create(const QString &candidate, QObject *parent)
-{
-    if (isNetwork(candidate))
-        return new NetworkTransport(candidate, parent);
-    return new SerialTransport(candidate, parent);
-}
-
 bool Transport::isNetwork(const QString &candidate)
 {
-    return NetworkTransport::namesNetworkPort(candidate);
+    return NetworkAddress::isNamedBy(candidate);
 }
 
 qint64 Transport::bytesToWrite()

@@ -1,6 +1,6 @@
 #include "unitfinder.h"
 
-#include "networktransport.h"
+#include "networkaddress.h"
 #include "platform.h"
 #include "portwatch.h"
 #include "serialtransport.h"
@@ -221,7 +221,7 @@ void UnitFinder::retryLater(const QString &port)
     // A program that searches once and reports (kv3318ctl) tries nothing
     // again, and a URL that names no address never connects.
     if (!watching || everyUnit || found || !Transport::isNetwork(port) ||
-        !NetworkTransport::parseAddress(port))
+        !NetworkAddress::parse(port))
         return;
     QTimer *&timer = retries[port];
     int waitMs = firstRetryWaitMs;
