@@ -24,7 +24,7 @@ bool statusBarSays(MainWindow &window, const QString &start)
                        [&start](QLabel *label) { return label->text().startsWith(start); });
 }
 
-QString kv3318ctlHelp(const QString &locale)
+QString helpOf(const char *program, const QString &locale)
 {
     QProcess ctl;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -32,7 +32,7 @@ QString kv3318ctlHelp(const QString &locale)
     environment.remove(QStringLiteral("LANGUAGE"));
     environment.insert(QStringLiteral("LANG"), locale);
     ctl.setProcessEnvironment(environment);
-    ctl.start(QStringLiteral(KV3318_CTL), {QStringLiteral("--help")});
+    ctl.start(QString::fromLocal8Bit(program), {QStringLiteral("--help")});
     if (!ctl.waitForFinished(10000) || ctl.exitCode() != 0)
         return {};
     return QString::fromUtf8(ctl.readAllStandardOutput());
@@ -97,10 +97,14 @@ private Q_SLOTS:
         form.stopButton->click();
     }
 
-    void kv3318ctlHelpsInGermanAndInEnglish()
+    void bothProgramsHelpInGermanAndInEnglish()
     {
-        const QString german = kv3318ctlHelp(QStringLiteral("de_DE.UTF-8"));
-        const QString english = kv3318ctlHelp(QStringLiteral("C"));
+        QVERIFY(helpOf(KV3318_CONFIG, QStringLiteral("de_DE.UTF-8"))
+                    .contains(QStringLiteral("Zeigt diese Hilfe.")));
+        QVERIFY(helpOf(KV3318_CONFIG, QStringLiteral("C"))
+                    .contains(QStringLiteral("Displays this help.")));
+        const QString german = helpOf(KV3318_CTL, QStringLiteral("de_DE.UTF-8"));
+        const QString english = helpOf(KV3318_CTL, QStringLiteral("C"));
         QVERIFY(
             german.contains(QStringLiteral("Einstellungsdatei prüfen, senden und zurücklesen")));
         QVERIFY(!german.contains(QStringLiteral("settings file")));

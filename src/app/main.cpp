@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 namespace
 {
@@ -82,17 +81,17 @@ int main(int argc, char **argv)
     catalogs = &loaded;
     Candidates candidates;
     {
-        // Help and mistakes are said in the user's language, before a
-        // display is looked for; a plain start needs no translation here.
-        int count = argc;
-        std::optional<QCoreApplication> commandLine;
-        if (argc > 1) {
-            commandLine.emplace(count, argv);
+        // Help, the version and mistakes are said in the user's language,
+        // which needs an application object; a start of the window must not
+        // have had one before its own.
+        QString unsaid;
+        QTextStream silent(&unsaid);
+        if (CommandLine::handle(arguments, silent, silent, &candidates)) {
+            int count = argc;
+            const QCoreApplication commandLine(count, argv);
             loaded.install();
+            return *CommandLine::handle(arguments, out, err, &candidates);
         }
-        if (const std::optional<int> exitStatus =
-                CommandLine::handle(arguments, out, err, &candidates))
-            return *exitStatus;
     }
 
     const QtMessageHandler usual = qInstallMessageHandler(holdStartMessage);
