@@ -1,8 +1,6 @@
 #include "comportserver.h"
 #include "networktransport.h"
 #include "records.h"
-#include "ser2netprocess.h"
-#include "virtualunitprocess.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -88,9 +86,6 @@ private Q_SLOTS:
     void rfc2217ServerWithoutAnswer();
     void rfc2217EscapesOnTheWire();
     void rfc2217TakesCommandsOutOfTheData();
-
-    void throughSer2net_data();
-    void throughSer2net();
 };
 
 void NetworkTest::addresses_data()
@@ -426,41 +421,6 @@ void NetworkTest::rfc2217TakesCommandsOutOfTheData()
     // The offer was declined, and nothing else was said.
     QCOMPARE(server.commands().constLast(), (QPair<quint8, quint8>(254, 1)));
     QVERIFY(opening.transport.isOpen());
-}
-
-void NetworkTest::throughSer2net_data()
-{
-    QTest::addColumn<bool>("rfc2217");
-    QTest::newRow("telnet(rfc2217)") << true;
-    QTest::newRow("tcp") << false;
-}
-
-void NetworkTest::throughSer2net()
-{
-    QFETCH(bool, rfc2217);
-    if (Ser2netProcess::program().isEmpty())
-        QSKIP("ser2net is not installed (Debian package ser2net)");
-
-    VirtualUnitProcess unit({QStringLiteral("--firmware"), QStringLiteral("2.1.0.7")});
-    QVERIFY(!unit.portPath().isEmpty());
-    Ser2netProcess ser2net(unit.portPath());
-    QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
-
-    Opening opening(rfc2217 ? ser2net.rfc2217Url() : ser2net.socketUrl());
-    QVERIFY(opening.waitForOutcome(5000));
-    QVERIFY2(opening.opened.size() == 1, qPrintable(opening.failure().text));
-    QIODevice *device = opening.transport.device();
-    device->write(frame("?"));
-    const QByteArray reply = frame("KV3318 2.1.0.7");
-    QCOMPARE(readFrom(device, reply.size() + 1), reply);
-    QVERIFY(unit.waitForLine("probe"));
-
-    QElapsedTimer clock;
-    clock.start();
-    ser2net.stop();
-    QVERIFY(opening.lost.wait(2000));
-    QVERIFY(clock.elapsed() < 2000);
-    QVERIFY(!opening.transport.isOpen());
 }
 
 QTEST_GUILESS_MAIN(NetworkTest)
