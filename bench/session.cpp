@@ -5,7 +5,9 @@
 
 #include "mainwindow.h"
 #include "probe.h"
+#include "protocol.h"
 #include "ui_mainwindow.h"
+#include "unitsession.h"
 #include "waituntil.h"
 
 #include <QAbstractEventDispatcher>
@@ -76,9 +78,10 @@ void runSession(QWidget *widget)
 
     window->form().wavectrlCheckBox->setChecked(true);
     window->form().waveSSpinBox->setValue(window->form().waveSSpinBox->minimum());
-    QMetaObject::invokeMethod(window, "on_startButton_clicked");
+    window->form().startButton->click();
+    WaveRun &run = window->connection().session()->run();
     for (int step = 1; step < adjustSteps; ++step)
-        QMetaObject::invokeMethod(window, "onTimeout");
+        run.advance();
     if (!window->form().startButton->isEnabled())
         return fail("adjustment");
 

@@ -1,17 +1,11 @@
 #include "mainwindow.h"
 
 #include "protocol.h"
-#include "waverun.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
-
-namespace
-{
-// How long a closing window waits for the stop byte to leave.
-constexpr int leaveMs = 1000;
-} // namespace
 
 bool MainWindow::mayClose()
 {
@@ -24,7 +18,8 @@ bool MainWindow::mayClose()
     QPushButton *send = question.addButton(tr("Send"), QMessageBox::AcceptRole);
     question.setDefaultButton(send);
     question.exec();
-    if (question.clickedButton() == question.button(QMessageBox::Cancel))
+    // Ended from outside while it asked: nobody answered.
+    if (protocol->isLeaving() || question.clickedButton() == question.button(QMessageBox::Cancel))
         return false;
     if (question.clickedButton() == send)
         protocol->writeData(createDataString());
@@ -33,33 +28,24 @@ bool MainWindow::mayClose()
 
 void MainWindow::leave()
 {
-    leaving = true;
-    close();
+    // Whatever dialog is open stays unanswered: every event loop ends.
+    connect(protocol, &Protocol::left, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (protocol->hasLeft())
+        QCoreApplication::quit();
+    protocol->leave();
 }
 
-// A run still under way ends with its stop byte, and the window goes once
-// that and whatever else was written has left, or after a second, while
-// the event loop keeps turning to write it.
+// The window goes once the unit has been let go: a run ended with its stop
+// byte, and that and whatever else was written has left, or a second passed,
+// while the event loop keeps turning to write it.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!leaving && !mayClose()) {
-        event->ignore();
-        return;
-    }
-    leaving = true;
-    waveRun->stop();
-    UnitLink *unit = protocol->unit();
-    if (!unit || unit->bytesToWrite() == 0 || leaveTimedOut) {
+    if (protocol->hasLeft()) {
         event->accept();
         return;
     }
     event->ignore();
-    if (waitingToLeave)
+    if (protocol->isLeaving() || !mayClose())
         return;
-    waitingToLeave = true;
-    connect(unit, &UnitLink::allWritten, this, &QWidget::close, Qt::QueuedConnection);
-    QTimer::singleShot(leaveMs, this, [this] {
-        leaveTimedOut = true;
-        close();
-    });
+    protocol->leave();
 }

@@ -2,7 +2,7 @@
 
 #include "protocol.h"
 #include "settingsrecord.h"
-#include "waverun.h"
+#include "unitsession.h"
 
 #include <QDebug>
 #include <QLabel>
@@ -17,10 +17,8 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
         return;
     }
     statusLabel->setText(tr("interface detected on: %1   (%2)").arg(list.value(0), list.value(1)));
-    state.unitDetected = true;
-    lostPort.clear();
-    // Nothing is known of what this unit holds until it says so.
-    confirmed.reset();
+    lostNotice.clear();
+    connectSession();
     updateModified();
     unitVersion = generateVersion(list.value(1));
     if (recordLength() == SettingsRecord::Basic)
@@ -30,13 +28,13 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
     applyState();
 }
 
-void MainWindow::onInterfaceLost(const QString &port)
+void MainWindow::onInterfaceLost(const QString &port, bool duringRun)
 {
-    lostDuringRun = state.running;
-    // The run cannot go on and its stop byte has nowhere to go.
-    waveRun->abandon();
     showNoUnit();
-    lostPort = port;
+    lostNotice =
+        duringRun
+            ? tr("the unit on %1 was lost during an adjustment run, which ended there").arg(port)
+            : tr("the unit on %1 was lost").arg(port);
     showNotice();
 }
 
@@ -45,19 +43,16 @@ void MainWindow::showNoUnit()
     // The form keeps every value, and unitVersion the lost unit's firmware,
     // so a file recorded now still has that unit's record length.
     statusLabel->setText(tr("no interface detected"));
-    state.unitDetected = false;
-    state.stopOffered = false;
-    // An answer asked of the unit let go must not be taken from the next one.
-    state.answerAwaited = false;
-    answerTimer.stop();
-    lostPort.clear();
+    stopOffered = false;
+    lostNotice.clear();
     updateModified();
     applyState();
 }
 
 void MainWindow::searchAgain()
 {
-    if (state.searching || state.running)
+    const UnitSession *session = protocol->session();
+    if (protocol->isProbing() || (session && session->isRunning()))
         return;
     // The search lets go of the unit found before.
     showNoUnit();

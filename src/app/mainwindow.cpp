@@ -5,7 +5,7 @@
 #include "protocol.h"
 #include "shownimage.h"
 #include "ui_mainwindow.h"
-#include "waverun.h"
+#include "unitsession.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,7 +25,6 @@ MainWindow::MainWindow(const Candidates &candidates)
     // half-second pause passes while the window is built and shown.
     protocol = new Protocol(candidates, this);
     protocol->checkInterface();
-    state.searching = protocol->isProbing();
 
     ui->setupUi(this);
     // The title says when the form holds what the unit does not.
@@ -36,8 +35,6 @@ MainWindow::MainWindow(const Candidates &candidates)
     createModeButtons();
     createRunProgress();
     createAccessibility();
-    initTimer();
-    initTransfer();
     connectButtons();
     createToolTips();
     ui->power12Line->hide();
@@ -48,18 +45,38 @@ MainWindow::MainWindow(const Candidates &candidates)
     connect(formView, &FormView::changed, this, &MainWindow::onSettingsChanged);
     connect(formView, &FormView::adjusted, this, &MainWindow::sayAdjusted);
     // Logging out during a run: the unit gets its stop byte while the
-    // session waits.
-    connect(qApp, &QGuiApplication::commitDataRequest, waveRun, &WaveRun::stop);
-    connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
-    connect(protocol, &Protocol::receiveComplete, this, &MainWindow::onReceiveComplete);
-    connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
-    connect(protocol, &Protocol::probingChanged, this, [this](bool probing) {
-        state.searching = probing;
-        applyState();
+    // desktop session waits.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        if (UnitSession *session = protocol->session())
+            session->run().stop();
     });
+    connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
+    connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
+    connect(protocol, &Protocol::probingChanged, this, &MainWindow::applyState);
+    // Once the unit has been let go, the window goes.
+    connect(protocol, &Protocol::left, this, &QWidget::close, Qt::QueuedConnection);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Nothing of the session may reach the window once it is being taken
+    // apart; the session itself sends a run's stop byte as it ends.
+    protocol->disconnect(this);
+    if (UnitSession *session = protocol->session()) {
+        session->disconnect(this);
+        session->run().disconnect(this);
+    }
+    delete protocol;
+}
+
+void MainWindow::connectSession()
+{
+    UnitSession *session = protocol->session();
+    connect(session, &UnitSession::received, this, &MainWindow::onReceived);
+    connect(session, &UnitSession::sent, this, &MainWindow::onSent);
+    connect(&session->run(), &WaveRun::sent, this, &MainWindow::onRunStep);
+    connect(&session->run(), &WaveRun::ended, this, &MainWindow::endRun);
+}
 
 void MainWindow::connectButtons()
 {

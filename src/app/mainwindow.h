@@ -1,8 +1,9 @@
 #pragma once
 
+#include "outcomes.h"
 #include "settings.h"
 #include "settingsrecord.h"
-#include "windowstate.h"
+#include "waverun.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -17,16 +18,16 @@ class Protocol;
 class QLabel;
 class QToolButton;
 class RunProgress;
-class WaveRun;
 
 namespace Ui
 {
 class MainWindow;
 }
 
-// The one window: the settings form as a view over the settings model, the
-// transfer of settings to and from the unit and to and from files, and the
-// live wave adjustment. Each concern has a source file of its own.
+// The one window: the settings form as a view over the settings model, and
+// a view over the session with the unit, which does the transfers, the
+// adjustment run and the leaving; the window words their outcomes. Each
+// concern has a source file of its own.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -34,13 +35,17 @@ class MainWindow : public QMainWindow
 public:
     // Probes `candidates` for the unit from the start.
     explicit MainWindow(const Candidates &candidates);
+    // The session ends first, while every widget is still there: a run still
+    // under way gets its stop byte.
     ~MainWindow() override;
 
     // The form's controls, as the form file names them.
     Ui::MainWindow &form() const { return *ui; }
-    // Ends as a closed window does, but without a question: a run still
-    // under way gets its stop byte, and the window closes once it has left,
-    // or after a second.
+    // The connection to the unit, and through it the session with it.
+    Protocol &connection() const { return *protocol; }
+    // Ends the program as a closed window does, but without a question and
+    // whatever dialog is open: a run still under way gets its stop byte, and
+    // the program quits once it has left, or after a second.
     void leave();
 
     // The settings record: the form as one line of text, and back.
@@ -58,18 +63,16 @@ public:
 
 private Q_SLOTS:
     void onInterfaceDetect(const QStringList &list);
-    void onReceiveComplete(const QString &data);
     void onPulseButtonClicked();
     void onIntervalButtonClicked();
     void onSequentialButtonClicked();
-    void onTimeout();
     void on_recordButton_clicked();
     void on_restoreButton_clicked();
     void on_sendButton_clicked();
     void on_receiveButton_clicked();
     void on_startButton_clicked();
     void on_stopButton_clicked();
-    void onInterfaceLost(const QString &port);
+    void onInterfaceLost(const QString &port, bool duringRun);
     void searchAgain();
 
 private:
@@ -77,7 +80,7 @@ private:
     void createModeButtons();
     void showImages();
     void connectButtons();
-    void initTimer();
+    void connectSession();
     void createRunProgress();
     // Tab order, screen-reader names and shortcuts beyond what the form holds.
     void createAccessibility();
@@ -98,7 +101,6 @@ private:
     qsizetype recordLength() const;
     // Applies a record of this length; false, and nothing changed, for any other.
     bool applyRecord(const QString &text, SettingsRecord::Length length);
-    void initTransfer();
     static qsizetype fieldCount(const QString &text);
     // Whether a record of this many fields is one that some unit uses.
     static bool isRecordLength(qsizetype fields);
@@ -106,16 +108,14 @@ private:
     void loadSettings();
     // Why the file could not be written or read, said to the user.
     void warnAboutFile(const QString &title, const QString &fileName, const QString &reason);
-    void stopTimer();
-    // Every way a run ends passes through here.
-    void endRun();
-    // The form differs from what the unit last confirmed it holds.
+    QString noAnswer() const;
+    void onReceived(const SettingsAnswer &answer);
+    void onSent(const SendOutcome &outcome);
+    void onRunStep(double waveSeconds);
+    void endRun(WaveRun::End end);
+    // The form differs from what the unit is known to hold.
     bool isModified() const;
     void updateModified();
-    // Asks the unit for its settings; `afterSend` compares them with what
-    // was sent rather than applying them.
-    void requestSettings(bool afterSend);
-    void onAnswerMissing();
     void closeEvent(QCloseEvent *event) override;
     // Whether closing may go on: asked when the form holds changes the unit
     // does not have; their sending is started here when the user wants it.
@@ -124,9 +124,7 @@ private:
     void showNoUnit();
 
     std::unique_ptr<Ui::MainWindow> ui;
-    WindowState state;
     Protocol *protocol = nullptr;
-    WaveRun *waveRun = nullptr;
     FormView *formView = nullptr;
     unsigned int unitVersion = 0;
     QLabel *statusLabel = nullptr;
@@ -137,17 +135,9 @@ private:
     RunProgress *runProgress = nullptr;
     QLabel *noticeLabel = nullptr;
     QTimer noticeTimer;
-    QTimer answerTimer;
-    // The answer awaited is the read-back of what was sent.
-    bool readingBack = false;
-    QString sentRecord;
-    // What the unit holds as far as the window knows: read from it, or sent
-    // and read back, since it was detected.
-    std::optional<Settings> confirmed;
-    QString lostPort;
-    bool lostDuringRun = false;
-    // Closing: asked and agreed, or asked by a signal.
-    bool leaving = false;
-    bool waitingToLeave = false;
-    bool leaveTimedOut = false;
+    // "stop" is offered once the wave controller was switched on while the
+    // unit was there, run or no run; a click then sends the stop byte.
+    bool stopOffered = false;
+    // What stays said of the unit last lost, until another is found.
+    QString lostNotice;
 };

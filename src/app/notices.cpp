@@ -49,16 +49,12 @@ void MainWindow::showNotice()
 // that the form holds what the unit does not.
 QString MainWindow::standingNotice() const
 {
-    if (state.searching)
+    if (protocol->isProbing())
         return tr("searching for the unit...");
-    if (state.unitDetected)
+    if (protocol->isDetected())
         return isModified() ? tr("the form holds changes that the unit does not have") : QString();
-    if (!lostPort.isEmpty()) {
-        return lostDuringRun
-                   ? tr("the unit on %1 was lost during an adjustment run, which ended there")
-                         .arg(lostPort)
-                   : tr("the unit on %1 was lost").arg(lostPort);
-    }
+    if (!lostNotice.isEmpty())
+        return lostNotice;
     const SearchReport &report = protocol->lastReport();
     QStringList said;
     for (const SearchReport::Failure &failed : report.openFailures) {

@@ -2,85 +2,65 @@
 
 #include "formview.h"
 #include "protocol.h"
-#include "recordcomparison.h"
-#include "settingsrecord.h"
-
-namespace
-{
-// The unit answers within half a second; the rest covers a slow adapter.
-constexpr int answerMs = 2000;
-} // namespace
-
-void MainWindow::initTransfer()
-{
-    answerTimer.setSingleShot(true);
-    answerTimer.setInterval(answerMs);
-    connect(&answerTimer, &QTimer::timeout, this, &MainWindow::onAnswerMissing);
-}
+#include "settingfields.h"
+#include "unitsession.h"
 
 // What is sent is asked back at once and compared, so that the user learns
 // whether the unit took it.
 void MainWindow::on_sendButton_clicked()
 {
-    sentRecord = createDataString();
-    protocol->writeData(sentRecord);
-    requestSettings(true);
+    protocol->session()->send(createDataString());
+    applyState();
 }
 
 void MainWindow::on_receiveButton_clicked()
 {
-    requestSettings(false);
-}
-
-void MainWindow::requestSettings(bool afterSend)
-{
-    readingBack = afterSend;
-    state.answerAwaited = true;
-    protocol->writeData(QString::fromLatin1(UnitMessages::settingsRequest));
-    answerTimer.start();
+    protocol->session()->requestSettings();
     applyState();
 }
 
-void MainWindow::onAnswerMissing()
+QString MainWindow::noAnswer() const
 {
-    // An answer that comes later answers nothing any more.
-    state.answerAwaited = false;
-    tell(tr("the unit did not answer within %n second(s)", nullptr, answerMs / 1000));
-    applyState();
+    return tr("the unit did not answer within %n second(s)", nullptr,
+              protocol->session()->answerMs() / 1000);
 }
 
-void MainWindow::onReceiveComplete(const QString &data)
+void MainWindow::onReceived(const SettingsAnswer &answer)
 {
-    // Only the first message after a request is an answer; the unit's other
-    // messages must never touch the form.
-    if (!state.answerAwaited)
-        return;
-    state.answerAwaited = false;
-    answerTimer.stop();
-    QString said;
     const auto length = SettingsRecord::Length(recordLength());
-    if (readingBack) {
-        const QList<SettingsRecord::Difference> differing =
-            SettingsRecord::differences(sentRecord, data);
-        Settings held = formView->settings();
-        if (SettingsRecord::read(held, data, length))
-            confirmed = held;
-        if (differing.isEmpty()) {
-            said = tr("settings sent to the unit and confirmed");
-        } else {
-            QStringList fields;
-            for (const SettingsRecord::Difference &field : differing)
-                fields << tr("%1 is %2, not %3").arg(field.name, field.second, field.first);
-            said = tr("the unit holds other settings than were sent: %1")
-                       .arg(fields.join(QLatin1String("; ")));
-        }
-    } else if (applyRecord(data, length)) {
-        confirmed = formView->settings();
+    QString said;
+    if (answer.kind == SettingsAnswer::NoAnswer)
+        said = noAnswer();
+    else if (answer.kind == SettingsAnswer::Received && applyRecord(answer.record, length))
         said = tr("settings received from the unit");
-    } else {
+    else if (answer.kind == SettingsAnswer::Received)
         said = tr("the unit's answer is no settings record of %n field(s)", nullptr, int(length));
+    // What the mark says changes first; what happened is said after it.
+    updateModified();
+    applyState();
+    if (!said.isEmpty())
+        tell(said);
+}
+
+void MainWindow::onSent(const SendOutcome &outcome)
+{
+    QString said;
+    if (outcome.kind == SendOutcome::NoAnswer) {
+        said = noAnswer();
+    } else if (outcome.kind == SendOutcome::Confirmed) {
+        said = tr("settings sent to the unit and confirmed");
+    } else if (outcome.kind == SendOutcome::Differs) {
+        QStringList fields;
+        for (const SettingsRecord::Difference &field : outcome.differences)
+            fields << tr("%1 is %2, not %3")
+                          .arg(SettingFields::translated(
+                                   SettingFields::recordFieldMeaning(field.position)),
+                               field.second, field.first);
+        said = tr("the unit holds other settings than were sent: %1")
+                   .arg(fields.join(QLatin1String("; ")));
     }
     updateModified();
     applyState();
-    tell(said);
+    if (!said.isEmpty())
+        tell(said);
 }

@@ -2,23 +2,9 @@
 #include "mainwindow.h"
 #include "protocol.h"
 #include "runprogress.h"
-#include "waverun.h"
+#include "unitsession.h"
 
 #include <QStatusBar>
-#include <QToolButton>
-
-void MainWindow::initTimer()
-{
-    waveRun = new WaveRun(this);
-    connect(waveRun, &WaveRun::sent, this, [this](double waveSeconds) {
-        // The unit takes each step as it comes.
-        if (confirmed)
-            confirmed->waveSeconds = waveSeconds;
-        formView->set(SettingFields::WaveSeconds, waveSeconds);
-        runProgress->sent(waveSeconds);
-    });
-    connect(waveRun, &WaveRun::ended, this, &MainWindow::endRun);
-}
 
 void MainWindow::createRunProgress()
 {
@@ -31,39 +17,34 @@ void MainWindow::on_startButton_clicked()
 {
     const Settings &settings = formView->settings();
     const double end = SettingFields::field(SettingFields::WaveSeconds).maximum;
-    state.running = true;
-    state.stopOffered = false;
+    stopOffered = false;
     // What was said before is no news beside the run's progress.
     noticeTimer.stop();
-    applyState();
     runProgress->begin(settings.waveSeconds, end);
-    waveRun->start(protocol->unit(), settings.waveSeconds, settings.inverse, end);
-}
-
-void MainWindow::onTimeout()
-{
-    waveRun->advance();
-}
-
-void MainWindow::stopTimer()
-{
-    if (waveRun->isRunning())
-        return waveRun->stop();
-    // "stop" is offered whenever the wave controller is on and a unit is
-    // there, run or no run; the unit gets its stop byte all the same.
-    protocol->writeDataNoPro(QString::fromLatin1(UnitMessages::stopByte));
-    endRun();
-}
-
-void MainWindow::endRun()
-{
-    runProgress->hide();
-    state.running = false;
-    state.stopOffered = false;
+    protocol->session()->startRun(settings.waveSeconds, settings.inverse, end);
     applyState();
+}
+
+void MainWindow::onRunStep(double waveSeconds)
+{
+    formView->set(SettingFields::WaveSeconds, waveSeconds);
+    runProgress->sent(waveSeconds);
 }
 
 void MainWindow::on_stopButton_clicked()
 {
-    stopTimer();
+    UnitSession *session = protocol->session();
+    if (session->isRunning())
+        return session->run().stop();
+    // "stop" is offered whenever the wave controller is on and a unit is
+    // there, run or no run; the unit gets its stop byte all the same.
+    protocol->writeDataNoPro(QString::fromLatin1(UnitMessages::stopByte));
+    endRun(WaveRun::End::Stopped);
+}
+
+void MainWindow::endRun(WaveRun::End)
+{
+    runProgress->hide();
+    stopOffered = false;
+    applyState();
 }

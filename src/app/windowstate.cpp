@@ -1,9 +1,10 @@
 #include "clickablelabel.h"
 #include "formview.h"
 #include "mainwindow.h"
+#include "protocol.h"
 #include "settingsrecord.h"
 #include "ui_mainwindow.h"
-#include "waverun.h"
+#include "unitsession.h"
 
 #include <QToolButton>
 
@@ -11,8 +12,9 @@ void MainWindow::applyState()
 {
     const Settings &settings = formView->settings();
     const bool wave = settings.waveController;
-    const bool unit = state.unitDetected;
-    const bool running = state.running;
+    const bool unit = protocol->isDetected();
+    const UnitSession *session = protocol->session();
+    const bool running = session && session->isRunning();
 
     for (QWidget *storm : std::initializer_list<QWidget *>{ui->stormDSpinBox, ui->stormHSpinBox,
                                                            ui->stormHLabel, ui->stormDLabel})
@@ -30,32 +32,33 @@ void MainWindow::applyState()
 
     ui->waveAutoLabel->setEnabled(wave && unit);
     ui->startButton->setEnabled(wave && unit && !running);
-    ui->stopButton->setEnabled(running || (state.stopOffered && wave && unit));
+    ui->stopButton->setEnabled(running || (stopOffered && wave && unit));
     // What would disturb a run waits for its end.
     ui->wavectrlCheckBox->setEnabled(!running);
     for (ClickableLabel *mode : {pulseButton, intervalButton, sequentialButton})
         mode->setEnabled(!running);
     // One exchange with the unit at a time.
-    const bool exchanging = state.answerAwaited;
+    const bool exchanging = session && session->isBusy();
     ui->sendButton->setEnabled(unit && !running && !exchanging);
     ui->receiveButton->setEnabled(unit && !running && !exchanging);
     // A run needs its unit to stay where it is.
-    searchButton->setEnabled(!state.searching && !running);
+    searchButton->setEnabled(!protocol->isProbing() && !running);
     showNotice();
 }
 
 void MainWindow::onSettingsChanged(const Settings &before, const Settings &after)
 {
+    UnitSession *session = protocol->session();
     if (before.waveController != after.waveController)
-        state.stopOffered = after.waveController && state.unitDetected;
-    if (state.running) {
+        stopOffered = after.waveController && protocol->isDetected();
+    if (session && session->isRunning()) {
         // A record restored or received during a run changes what it works
         // on; one that switches the wave controller off ends it at once.
         if (!after.waveController) {
-            waveRun->stop();
+            session->run().stop();
         } else {
-            waveRun->setWaveSeconds(after.waveSeconds);
-            waveRun->setInverse(after.inverse);
+            session->run().setWaveSeconds(after.waveSeconds);
+            session->run().setInverse(after.inverse);
         }
     }
     updateModified();
@@ -64,11 +67,12 @@ void MainWindow::onSettingsChanged(const Settings &before, const Settings &after
 
 bool MainWindow::isModified() const
 {
-    if (!state.unitDetected || !confirmed)
+    const UnitSession *session = protocol->session();
+    if (!protocol->isDetected() || !session->held())
         return false;
     const auto length = SettingsRecord::Length(recordLength());
     return SettingsRecord::write(formView->settings(), length) !=
-           SettingsRecord::write(*confirmed, length);
+           SettingsRecord::write(*session->held(), length);
 }
 
 void MainWindow::updateModified()

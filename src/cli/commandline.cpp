@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "ownwording.h"
 #include "report.h"
 #include "usage.h"
 
@@ -18,16 +19,11 @@ bool parserSpeaksTranslated()
            QLatin1String(missingValue);
 }
 
-// Qt's wording made ours: lower case, no full stop. A translated error keeps
-// its first letter, which may start a German noun.
-QString ownWording(QString text)
+// Qt's wording made ours, quotes and all. A translated error keeps its
+// first letter, which may start a German noun.
+QString parserWording(QString text)
 {
-    text.replace(u'\'', u'"');
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    if (!text.isEmpty() && !parserSpeaksTranslated())
-        text[0] = text[0].toLower();
-    return text;
+    return ownWording(text.replace(u'\'', u'"'), !parserSpeaksTranslated());
 }
 } // namespace
 
@@ -49,7 +45,7 @@ bool CommandLine::parse(const QStringList &programArguments)
                  Messages::tr("unknown option \"%1%2\"; see --help")
                      .arg(unknown.constFirst().size() == 1 ? "-" : "--", unknown.constFirst()));
         else
-            fail(BadUsage, ownWording(parser.errorText()));
+            fail(BadUsage, parserWording(parser.errorText()));
         return false;
     }
     words = parser.positionalArguments();

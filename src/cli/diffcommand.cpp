@@ -29,8 +29,8 @@ int diffSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
     // Output that scripts read: the same words in every language.
     for (const SettingsRecord::Difference &difference : differences)
         printLine(QStringLiteral("field %1 (%2): %3 in the file, %4 on the unit")
-                      .arg(difference.number)
-                      .arg(QLatin1String(SettingFields::recordFieldMeaning(difference.number - 1)),
+                      .arg(difference.position + 1)
+                      .arg(QLatin1String(SettingFields::recordFieldMeaning(difference.position)),
                            difference.first, difference.second));
     return differences.isEmpty() ? Done : Differs;
 }

@@ -4,6 +4,7 @@
 #include "report.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
+#include "wording.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,8 +15,8 @@ int getSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
     if (!names.isEmpty() && commandLine.isJson())
         return fail(BadUsage, Messages::tr("get: --json gives every setting; name none"));
     for (const QString &name : names) {
-        if (const std::optional<QString> unknown = NamedSettings::nameProblem(name))
-            return fail(NotValid, *unknown);
+        if (const std::optional<NamedSettings::Problem> unknown = NamedSettings::nameProblem(name))
+            return fail(NotValid, Wording::settingProblem(*unknown));
     }
 
     UnitConnection connection(shutdown);

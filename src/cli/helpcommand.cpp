@@ -4,6 +4,7 @@
 #include "report.h"
 #include "settingfields.h"
 #include "usage.h"
+#include "wording.h"
 
 #include <QCoreApplication>
 
@@ -100,7 +101,7 @@ QString settingsHelp()
         text += QStringLiteral("  %1 %2 %3\n")
                     .arg(QString(QLatin1String(field.name)).leftJustified(18),
                          SettingFields::translated(field.unit).leftJustified(8),
-                         NamedSettings::allowed(SettingFields::Id(id)));
+                         Wording::allowed(SettingFields::Id(id)));
     }
     return text + Help::tr("Switches also take on or off, true or false.") + QLatin1Char('\n');
 }

@@ -30,7 +30,7 @@ int listUnits(const CommandLine &commandLine, ShutdownSignals &shutdown)
             interrupted = true;
             loop.quit();
         });
-        finder.searchAll();
+        finder.search();
         if (finder.isProbing())
             loop.exec();
         if (interrupted)

@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "ownwording.h"
+
 #include <QtGlobal>
 
 #include <cerrno>
@@ -49,9 +51,7 @@ bool outputWritten()
         outputError = errno != 0 ? errno : EIO;
     if (outputError == 0)
         return true;
-    QString reason = QString::fromLocal8Bit(std::strerror(outputError));
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toLower();
+    const QString reason = ownWording(QString::fromLocal8Bit(std::strerror(outputError)));
     note(Messages::tr("standard output could not be written: %1").arg(reason));
     return false;
 }

@@ -4,6 +4,7 @@
 #include "report.h"
 #include "settingsrecord.h"
 #include "unitconnection.h"
+#include "wording.h"
 
 #include <QHash>
 
@@ -42,11 +43,11 @@ int setSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
                         Messages::tr("set: \"%1\" is not NAME=VALUE; see kv3318ctl help set")
                             .arg(argument));
         Change change{argument.left(equals), argument.mid(equals + 1), QString()};
-        QString problem;
+        NamedSettings::Problem problem;
         const std::optional<QString> wanted =
             NamedSettings::canonical(change.name, change.value, &problem);
         if (!wanted)
-            return fail(NotValid, problem);
+            return fail(NotValid, Wording::settingProblem(problem));
         if (named.contains(change.name))
             return fail(BadUsage, Messages::tr("set: %1 is named twice").arg(change.name));
         change.wanted = *wanted;

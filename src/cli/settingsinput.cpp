@@ -5,6 +5,7 @@
 #include "report.h"
 #include "settingsfile.h"
 #include "unitconnection.h"
+#include "wording.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -56,9 +57,9 @@ std::optional<SettingsRecord::Length> lengthOf(const QString &record, QString *p
             return length;
     }
     const qsizetype fields = record.split(u';', Qt::SkipEmptyParts).size();
-    *problem = *SettingsRecord::problem(record, fields >= SettingsRecord::Extended
-                                                    ? SettingsRecord::Extended
-                                                    : SettingsRecord::Basic);
+    *problem = Wording::recordProblem(*SettingsRecord::problem(
+        record,
+        fields >= SettingsRecord::Extended ? SettingsRecord::Extended : SettingsRecord::Basic));
     return std::nullopt;
 }
 
@@ -97,10 +98,13 @@ bool SettingsInput::takeJson(const QString &text, QString *problem)
                              .arg(error.offset);
         return false;
     }
+    NamedSettings::Problem refused;
     const std::optional<QString> settings =
-        NamedSettings::recordFromJson(document.object(), unitKeys, problem);
-    if (!settings)
+        NamedSettings::recordFromJson(document.object(), unitKeys, &refused);
+    if (!settings) {
+        *problem = Wording::settingProblem(refused);
         return false;
+    }
     record = *settings;
     if (document.object().value(QLatin1String("recordLength")).toInt() == SettingsRecord::Extended)
         length = SettingsRecord::Extended;
@@ -120,7 +124,7 @@ std::optional<QString> SettingsInput::recordFor(SettingsRecord::Length target,
                                                 QString *problem) const
 {
     if (!fromJson && length != target) {
-        *problem = *SettingsRecord::problem(record, target);
+        *problem = Wording::recordProblem(*SettingsRecord::problem(record, target));
         return std::nullopt;
     }
     Settings settings;

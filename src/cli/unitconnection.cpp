@@ -1,22 +1,14 @@
 #include "unitconnection.h"
 
 #include "recordcheck.h"
-#include "recordcomparison.h"
 #include "report.h"
 #include "shutdownsignals.h"
 #include "unitfinder.h"
 #include "unitlink.h"
-#include "unitmessages.h"
+#include "unitsession.h"
+#include "wording.h"
 
 #include <QEventLoop>
-#include <QTimer>
-
-namespace
-{
-// The unit answers within half a second; a second and a half more covers a
-// slow adapter.
-constexpr int answerTimeoutMs = 2000;
-} // namespace
 
 UnitConnection::UnitConnection(ShutdownSignals &shutdown) : shutdown(shutdown)
 {
@@ -27,6 +19,16 @@ UnitConnection::UnitConnection(ShutdownSignals &shutdown) : shutdown(shutdown)
 }
 
 UnitConnection::~UnitConnection() = default;
+
+QString UnitConnection::port() const
+{
+    return unit ? unit->port() : QString();
+}
+
+QString UnitConnection::firmware() const
+{
+    return unit ? unit->firmware() : QString();
+}
 
 bool UnitConnection::failWith(int status, const QString &message)
 {
@@ -51,15 +53,36 @@ bool UnitConnection::isThere()
     return true;
 }
 
+void UnitConnection::waitUntil(const std::function<bool()> &done)
+{
+    if (done() || lost || interrupted)
+        return;
+    QEventLoop loop;
+    connect(this, &UnitConnection::ended, &loop, &QEventLoop::quit);
+    const auto check = [&] {
+        if (done())
+            loop.quit();
+    };
+    connect(unit, &UnitSession::received, &loop, check);
+    connect(unit, &UnitSession::sent, &loop, check);
+    connect(unit, &UnitSession::left, &loop, check);
+    loop.exec();
+}
+
 bool UnitConnection::open(const Candidates &candidates)
 {
     const QStringList ports = candidates.ports();
     if (ports.isEmpty())
         return failWith(NoUnit, noUnitFound(ports));
-    finder = new UnitFinder(candidates, this);
+    finder = new UnitFinder(candidates, LinkTimings(), this);
     QEventLoop loop;
     SearchReport report;
-    connect(finder, &UnitFinder::unitFound, &loop, &QEventLoop::quit);
+    connect(finder, &UnitFinder::unitFound, &loop, [&](UnitLink *link) {
+        finder->claim(link);
+        finder->stop();
+        unit = new UnitSession(link, SessionTimings(), this);
+        loop.quit();
+    });
     connect(finder, &UnitFinder::searchEnded, &loop, [&](const SearchReport &ended) {
         report = ended;
         loop.quit();
@@ -72,51 +95,16 @@ bool UnitConnection::open(const Candidates &candidates)
         exitStatus = shutdown.exitStatus();
         return false;
     }
-    unit = finder->unit();
     if (!unit) {
         for (const SearchReport::Failure &failed : std::as_const(report.openFailures))
             note(concerning(failed.port, failed.failure.translated()));
         return failWith(NoUnit, noUnitFound(ports));
     }
-    foundPort = unit->port();
-    foundFirmware = unit->firmware();
-    connect(finder, &UnitFinder::unitLost, this, [this] {
+    connect(unit, &UnitSession::lost, this, [this] {
         lost = true;
-        Q_EMIT lostUnit();
         Q_EMIT ended();
     });
     return true;
-}
-
-std::optional<QString> UnitConnection::requestSettings()
-{
-    // Whatever ended an earlier wait ends this one before it starts.
-    if (!stillThere())
-        return std::nullopt;
-    std::optional<QString> answer;
-    QEventLoop loop;
-    // The first message after the request is the answer, as in the window;
-    // only a late reply to a probe is passed over.
-    const QMetaObject::Connection answered =
-        connect(unit, &UnitLink::messageReceived, &loop, [&](const QString &body) {
-            if (UnitMessages::isProbeAnswer(body))
-                return;
-            answer = body;
-            loop.quit();
-        });
-    connect(this, &UnitConnection::ended, &loop, &QEventLoop::quit);
-    QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
-    unit->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
-    if (!lost && !interrupted)
-        loop.exec();
-    disconnect(answered);
-    if (!stillThere())
-        return std::nullopt;
-    if (!answer)
-        failWith(
-            NoAnswer,
-            Messages::tr("%1: no answer within %n s", nullptr, answerTimeoutMs / 1000).arg(port()));
-    return answer;
 }
 
 SettingsRecord::Length UnitConnection::recordLength() const
@@ -126,15 +114,31 @@ SettingsRecord::Length UnitConnection::recordLength() const
 
 std::optional<Settings> UnitConnection::receiveSettings()
 {
-    const std::optional<QString> answer = requestSettings();
-    if (!answer)
+    // Whatever ended an earlier wait ends this one before it starts.
+    if (!stillThere())
         return std::nullopt;
-    if (const std::optional<QString> problem = SettingsRecord::problem(*answer, recordLength())) {
-        failWith(NoAnswer, Messages::tr("%1: the unit answered with %2").arg(port(), *problem));
+    std::optional<SettingsAnswer> answer;
+    const QMetaObject::Connection taken = connect(
+        unit, &UnitSession::received, this, [&answer](const SettingsAnswer &got) { answer = got; });
+    unit->requestSettings();
+    waitUntil([&answer] { return answer.has_value(); });
+    disconnect(taken);
+    if (!stillThere())
+        return std::nullopt;
+    if (answer->kind == SettingsAnswer::NoAnswer) {
+        failWith(NoAnswer,
+                 Messages::tr("%1: no answer within %n s", nullptr, unit->answerMs() / 1000)
+                     .arg(port()));
+        return std::nullopt;
+    }
+    if (const std::optional<SettingsRecord::Problem> problem =
+            SettingsRecord::problem(answer->record, recordLength())) {
+        failWith(NoAnswer, Messages::tr("%1: the unit answered with %2")
+                               .arg(port(), Wording::recordProblem(*problem)));
         return std::nullopt;
     }
     Settings settings;
-    SettingsRecord::read(settings, *answer, recordLength());
+    SettingsRecord::read(settings, answer->record, recordLength());
     return settings;
 }
 
@@ -142,40 +146,48 @@ bool UnitConnection::send(const QString &record)
 {
     if (!stillThere())
         return false;
-    unit->writeFrame(record);
-    if (!flush())
-        return false;
+    std::optional<SendOutcome> outcome;
+    const QMetaObject::Connection taken = connect(
+        unit, &UnitSession::sent, this, [&outcome](const SendOutcome &got) { outcome = got; });
+    unit->send(record);
     printLine(record);
-    const std::optional<QString> readBack = requestSettings();
-    if (!readBack)
+    waitUntil([&outcome] { return outcome.has_value(); });
+    disconnect(taken);
+    if (!stillThere())
         return false;
-    const QList<SettingsRecord::Difference> differences =
-        SettingsRecord::differences(record, *readBack);
-    if (differences.isEmpty())
+    switch (outcome->kind) {
+    case SendOutcome::Confirmed:
         return true;
-    QStringList fields;
-    for (const SettingsRecord::Difference &difference : differences)
-        fields << Messages::tr("field %1 (%2) is %3, not %4")
-                      .arg(difference.number)
-                      .arg(difference.name, difference.second, difference.first);
-    return failWith(NoAnswer, Messages::tr("%1: the unit reads back differently: %2")
-                                  .arg(port(), fields.join(QLatin1String("; "))));
+    case SendOutcome::Differs:
+        return failWith(NoAnswer, Messages::tr("%1: the unit reads back differently: %2")
+                                      .arg(port(), Wording::readBack(outcome->differences)));
+    case SendOutcome::NoAnswer:
+    case SendOutcome::Lost:
+        break;
+    }
+    return failWith(
+        NoAnswer,
+        Messages::tr("%1: no answer within %n s", nullptr, unit->answerMs() / 1000).arg(port()));
 }
 
-bool UnitConnection::flush()
+bool UnitConnection::finish()
 {
     // Not cut short by a signal: what was begun leaves whole, a wave run's
     // stop byte included.
-    if (!lost && unit && unit->bytesToWrite() > 0) {
+    if (!isThere())
+        return false;
+    std::optional<bool> allWritten;
+    connect(unit, &UnitSession::left, this, [&allWritten](bool all) { allWritten = all; });
+    unit->leave();
+    if (!allWritten) {
+        // A unit lost meanwhile ends the leaving too.
         QEventLoop loop;
-        connect(unit, &UnitLink::allWritten, &loop, &QEventLoop::quit);
-        connect(this, &UnitConnection::lostUnit, &loop, &QEventLoop::quit);
-        QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
+        connect(unit, &UnitSession::left, &loop, &QEventLoop::quit);
         loop.exec();
     }
     if (!isThere())
         return false;
-    if (unit->bytesToWrite() > 0)
+    if (!allWritten.value_or(false))
         return failWith(NoAnswer, Messages::tr("%1: could not write to the port").arg(port()));
     return true;
 }

@@ -6,7 +6,9 @@
 #include "settingfields.h"
 #include "shutdownsignals.h"
 #include "unitconnection.h"
+#include "unitsession.h"
 #include "waverun.h"
+#include "wording.h"
 
 #include <QEventLoop>
 
@@ -15,9 +17,10 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
     Settings end;
     end.waveSeconds = SettingFields::field(SettingFields::WaveSeconds).maximum;
     if (commandLine.hasWaveEnd()) {
-        if (const std::optional<QString> problem =
+        if (const std::optional<NamedSettings::Problem> problem =
                 NamedSettings::set(end, QStringLiteral("waveSeconds"), commandLine.waveEnd()))
-            return fail(NotValid, concerning(QStringLiteral("--to"), *problem));
+            return fail(NotValid,
+                        concerning(QStringLiteral("--to"), Wording::settingProblem(*problem)));
     }
     // A signal while the unit is being found ends the command before the
     // run starts; none can end the program between the first message and
@@ -36,10 +39,10 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
     if (connection.isInterrupted())
         return shutdown.exitStatus();
 
-    WaveRun run;
+    WaveRun &run = connection.session().run();
     QEventLoop loop;
     bool outputFailed = false;
-    QObject::connect(&run, &WaveRun::sent, [&](double waveSeconds) {
+    QObject::connect(&run, &WaveRun::sent, &loop, [&](double waveSeconds) {
         // Nobody reads the steps any more: the run ends as a stopped one.
         if (!printLine(QString::number(waveSeconds, 'f', 2))) {
             outputFailed = true;
@@ -48,13 +51,12 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
     });
     QObject::connect(&run, &WaveRun::ended, &loop, &QEventLoop::quit);
     QObject::connect(&shutdown, &ShutdownSignals::requested, &run, &WaveRun::stop);
-    QObject::connect(&connection, &UnitConnection::lostUnit, &run, &WaveRun::abandon);
-    run.start(&connection.link(), current->waveSeconds, current->inverse, end.waveSeconds);
+    connection.session().startRun(current->waveSeconds, current->inverse, end.waveSeconds);
     if (run.isRunning())
         loop.exec();
 
     // Fails at once for a unit that was lost.
-    if (!connection.flush())
+    if (!connection.finish())
         return connection.status();
     if (connection.isInterrupted())
         return shutdown.exitStatus();

@@ -14,11 +14,11 @@ QByteArray baudRate(quint32 rate)
 }
 } // namespace
 
-ComPortControl::ComPortControl(TelnetStream *stream, QObject *parent)
+ComPortControl::ComPortControl(TelnetStream *stream, int answerMs, QObject *parent)
     : QObject(parent), stream(stream)
 {
     answerTimer.setSingleShot(true);
-    answerTimer.setInterval(answerTimeoutMs);
+    answerTimer.setInterval(answerMs);
     connect(&answerTimer, &QTimer::timeout, this, &ComPortControl::onTimeout);
     connect(stream, &TelnetStream::commandReceived, this, &ComPortControl::onCommand);
     connect(stream, &TelnetStream::subnegotiationReceived, this, &ComPortControl::onSubnegotiation);

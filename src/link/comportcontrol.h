@@ -20,10 +20,8 @@ public:
     static constexpr quint8 option = 44;
     // The server answers a client's command with the command's code + 100.
     static constexpr quint8 serverOffset = 100;
-    // How long a server may take to agree and confirm every setting.
-    static constexpr int answerTimeoutMs = 5000;
-
-    explicit ComPortControl(TelnetStream *stream, QObject *parent = nullptr);
+    // `answerMs`: how long a server may take to agree and confirm every setting.
+    ComPortControl(TelnetStream *stream, int answerMs, QObject *parent = nullptr);
 
     // Offers the option and, once the server agrees, sends the settings.
     void start();

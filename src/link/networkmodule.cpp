@@ -1,5 +1,6 @@
 #include "networkmodule.h"
 
+#include "ownwording.h"
 #include "transport.h"
 
 #include <QBuffer>
@@ -53,20 +54,16 @@ QString modulePath()
 }
 } // namespace
 
-Transport *NetworkModule::createTransport(const QString &url, QObject *parent)
+Transport *NetworkModule::createTransport(const QString &url, const LinkTimings &timings,
+                                          QObject *parent)
 {
     // Never unloaded: the transports made by the module may live until the
     // program ends.
     static QPluginLoader loader(modulePath());
     if (auto *factory = qobject_cast<NetworkTransportFactory *>(loader.instance()))
-        return factory->createTransport(url, parent);
-    // The loader's own words, worded as this program's failures are: lower
-    // case, no full stop; where it was looked for, since Qt does not always say.
-    QString error = loader.errorString();
-    if (error.endsWith(QLatin1Char('.')))
-        error.chop(1);
-    if (!error.isEmpty())
-        error[0] = error[0].toLower();
+        return factory->createTransport(url, timings, parent);
+    // Where it was looked for, since Qt does not always say.
+    const QString error = ownWording(loader.errorString());
     const char *const reason =
         QT_TRANSLATE_NOOP("OpenFailure", "network support could not be loaded from %1: %2");
     const QString path = QDir::toNativeSeparators(modulePath());

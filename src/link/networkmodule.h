@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linktimings.h"
+
 #include <QtPlugin>
 
 class QObject;
@@ -15,15 +17,16 @@ class NetworkTransportFactory
 public:
     virtual ~NetworkTransportFactory() = default;
     // A transport for rfc2217://HOST:PORT or socket://HOST:PORT.
-    virtual Transport *createTransport(const QString &url, QObject *parent) = 0;
+    virtual Transport *createTransport(const QString &url, const LinkTimings &timings,
+                                       QObject *parent) = 0;
 };
 
-#define NetworkTransportFactory_iid "org.kv3318.NetworkTransportFactory/1"
+#define NetworkTransportFactory_iid "org.kv3318.NetworkTransportFactory/2"
 Q_DECLARE_INTERFACE(NetworkTransportFactory, NetworkTransportFactory_iid)
 
 namespace NetworkModule
 {
 // A transport from the module, loaded the first time it is needed. When the
 // module cannot be loaded, the transport fails to open and says why.
-Transport *createTransport(const QString &url, QObject *parent);
+Transport *createTransport(const QString &url, const LinkTimings &timings, QObject *parent);
 } // namespace NetworkModule

@@ -11,9 +11,10 @@ class NetworkPlugin : public QObject, public NetworkTransportFactory
     Q_INTERFACES(NetworkTransportFactory)
 
 public:
-    Transport *createTransport(const QString &url, QObject *parent) override
+    Transport *createTransport(const QString &url, const LinkTimings &timings,
+                               QObject *parent) override
     {
-        return new NetworkTransport(url, parent);
+        return new NetworkTransport(url, timings, parent);
     }
 };
 

@@ -1,20 +1,20 @@
 #include "networktransport.h"
 
 #include "comportcontrol.h"
+#include "ownwording.h"
 #include "telnetstream.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
+#include <QThread>
 
 namespace
 {
-// Qt's own words for a socket's error, as this program words failures:
-// lower case, no full stop.
+// Qt's own words for a socket's error, all in lower case, as the system's
+// words for these are.
 QString lowerCaseText(const QAbstractSocket &socket)
 {
-    QString text = socket.errorString().toLower();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
+    return ownWording(socket.errorString().toLower());
 }
 
 QString connectFailureText(const QAbstractSocket &socket)
@@ -45,13 +45,13 @@ QString closedText(const QAbstractSocket &socket)
 }
 } // namespace
 
-NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
+NetworkTransport::NetworkTransport(const QString &url, const LinkTimings &timings, QObject *parent)
     : Transport(parent), url(url), address(NetworkAddress::parse(url)),
       socket(new QTcpSocket(this)), stream(nullptr), comPort(nullptr)
 {
     if (address && address->kind == NetworkAddress::Rfc2217) {
         stream = new TelnetStream(socket, this);
-        comPort = new ComPortControl(stream, this);
+        comPort = new ComPortControl(stream, timings.negotiationMs, this);
         connect(comPort, &ComPortControl::confirmed, this, [this] {
             state = State::Open;
             Q_EMIT opened();
@@ -59,7 +59,7 @@ NetworkTransport::NetworkTransport(const QString &url, QObject *parent)
         connect(comPort, &ComPortControl::failed, this, &NetworkTransport::fail);
     }
     connectTimer.setSingleShot(true);
-    connectTimer.setInterval(connectTimeoutMs);
+    connectTimer.setInterval(timings.connectMs);
     connect(&connectTimer, &QTimer::timeout, this, [this] {
         if (state == State::Connecting)
             fail({OpenFailure::Unreachable,
@@ -88,6 +88,19 @@ qint64 NetworkTransport::bytesToWrite()
     if (!farLine.isActive())
         return buffered;
     return buffered + qMax<qint64>(1, farLine.remainingTime() * lineBytesPerSecond / 1000);
+}
+
+bool NetworkTransport::waitForWritten(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    if (!Transport::waitForWritten(ms) && device()->bytesToWrite() > 0)
+        return false;
+    // The far line's time, which no event tells the end of.
+    const qint64 left = ms - clock.elapsed();
+    if (farLine.isActive())
+        QThread::msleep(ulong(qBound(qint64(0), qint64(farLine.remainingTime()), left)));
+    return farLine.remainingTime() <= 0;
 }
 
 void NetworkTransport::onBytesWritten(qint64 bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linktimings.h"
 #include "networkaddress.h"
 #include "transport.h"
 
@@ -19,7 +20,6 @@ class NetworkTransport : public Transport
     Q_OBJECT
 
 public:
-    static constexpr int connectTimeoutMs = 3000;
     // The unit's line: 19200 baud, 10 bits a byte.
     static constexpr int lineBytesPerSecond = 1920;
     // What the server takes to hand bytes to its port, beyond the line's time.
@@ -27,7 +27,8 @@ public:
 
     // `url` is rfc2217://HOST:PORT or socket://HOST:PORT; anything else
     // fails to open, with the reason.
-    explicit NetworkTransport(const QString &url, QObject *parent = nullptr);
+    explicit NetworkTransport(const QString &url, const LinkTimings &timings = {},
+                              QObject *parent = nullptr);
 
     QString name() const override { return url; }
     void open() override;
@@ -38,6 +39,9 @@ public:
     // closes (ser2net flushes the port), so bytes count as written only
     // once the far line has had time to send them.
     qint64 bytesToWrite() override;
+    bool waitForWritten(int ms) override;
+    // A server that was down, or a computer switched off, may come back.
+    bool triedAgainWhenUnreachable() const override { return address.has_value(); }
 
 private:
     enum class State { Closed, Connecting, Negotiating, Open };

@@ -1,9 +1,17 @@
 #include "protocol.h"
 
 #include "unitlink.h"
+#include "unitsession.h"
 
 Protocol::Protocol(const Candidates &candidates, QObject *parent)
-    : QObject(parent), finder(new UnitFinder(candidates, this))
+    : Protocol(candidates, LinkTimings(), SessionTimings(), parent)
+{
+}
+
+Protocol::Protocol(const Candidates &candidates, const LinkTimings &linkTimings,
+                   const SessionTimings &sessionTimings, QObject *parent)
+    : QObject(parent), finder(new UnitFinder(candidates, linkTimings, this)),
+      timings(sessionTimings)
 {
     finder->setWatching(true);
     connect(finder, &UnitFinder::probingChanged, this, &Protocol::probingChanged);
@@ -12,23 +20,26 @@ Protocol::Protocol(const Candidates &candidates, QObject *parent)
         report = ended;
         Q_EMIT interfaceDetected({QString(), QString()});
     });
-    connect(finder, &UnitFinder::unitLost, this,
-            [this](const QString &port) { Q_EMIT interfaceLost(port); });
+}
+
+Protocol::~Protocol()
+{
+    delete current;
 }
 
 bool Protocol::isDetected() const
 {
-    return finder->unit() && finder->unit()->isDetected();
+    return current && current->isPresent();
+}
+
+UnitSession *Protocol::session() const
+{
+    return current;
 }
 
 bool Protocol::isProbing() const
 {
     return finder->isProbing();
-}
-
-UnitLink *Protocol::unit() const
-{
-    return finder->unit();
 }
 
 const Candidates &Protocol::candidates() const
@@ -38,26 +49,59 @@ const Candidates &Protocol::candidates() const
 
 void Protocol::checkInterface()
 {
+    if (finder->isProbing())
+        return;
+    // Searching again: the unit found before is let go first.
+    endSession();
     finder->search();
 }
 
 void Protocol::onUnitFound(UnitLink *unit)
 {
+    // The first unit to answer is the one: the other candidates are let go
+    // now, before any of them could answer too.
+    if (current || leaving)
+        return;
+    finder->claim(unit);
+    finder->stop();
     report = {};
-    connect(unit, &UnitLink::messageReceived, this, &Protocol::analyseData);
-    Q_EMIT interfaceDetected({unit->port(), unit->firmware()});
+    current = new UnitSession(unit, timings, this);
+    connect(current, &UnitSession::messageReceived, this, &Protocol::analyseData);
+    connect(current, &UnitSession::lost, this,
+            [this](const QString &, bool duringRun) { onLost(duringRun); });
+    connect(current, &UnitSession::left, this, &Protocol::finishLeaving);
+    Q_EMIT interfaceDetected({current->port(), current->firmware()});
+}
+
+void Protocol::onLost(bool duringRun)
+{
+    const QString port = current->port();
+    current->deleteLater();
+    current = nullptr;
+    Q_EMIT interfaceLost(port, duringRun);
+    finder->release(port, true);
+    if (leaving)
+        finishLeaving();
+}
+
+void Protocol::endSession()
+{
+    if (!current)
+        return;
+    finder->release(current->port(), false);
+    delete current;
 }
 
 void Protocol::writeData(const QString &payload) const
 {
-    if (UnitLink *found = finder->unit())
-        found->writeFrame(payload);
+    if (isDetected())
+        current->writeFrame(payload);
 }
 
 void Protocol::writeDataNoPro(const QString &payload) const
 {
-    if (UnitLink *found = finder->unit())
-        found->writeRaw(payload);
+    if (isDetected())
+        current->writeRaw(payload);
     else
         UnitLink::logRaw(payload);
 }
@@ -67,4 +111,25 @@ void Protocol::writeDataNoPro(const QString &payload) const
 void Protocol::analyseData(QString body)
 {
     Q_EMIT receiveComplete(body);
+}
+
+void Protocol::leave()
+{
+    if (leaving)
+        return;
+    leaving = true;
+    finder->stop();
+    finder->setWatching(false);
+    if (isDetected())
+        current->leave();
+    else
+        finishLeaving();
+}
+
+void Protocol::finishLeaving()
+{
+    if (leftAlready)
+        return;
+    leftAlready = true;
+    Q_EMIT left();
 }

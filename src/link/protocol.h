@@ -1,17 +1,21 @@
 #pragma once
 
+#include "sessiontimings.h"
 #include "unitfinder.h"
 #include "unitmessages.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 class UnitLink;
+class UnitSession;
 
-// The window's one connection to the unit: finds it among the candidates,
-// frames outgoing messages and hands on incoming ones. While no unit is
-// detected it watches for ports that appear and probes those; a unit whose
-// line goes away is reported lost.
+// The window's one connection to the unit: finds it among the candidates
+// and keeps the session with it, framing what the window writes and handing
+// on what the unit sends. While no unit is detected it watches for ports
+// that appear and probes those; a unit whose line goes away is reported
+// lost. It is the window's face of the session, and is built with it.
 class Protocol : public QObject
 {
     Q_OBJECT
@@ -26,12 +30,16 @@ public:
     static constexpr const char *control = UnitMessages::unitId;
 
     explicit Protocol(const Candidates &candidates, QObject *parent = nullptr);
+    Protocol(const Candidates &candidates, const LinkTimings &linkTimings,
+             const SessionTimings &sessionTimings, QObject *parent = nullptr);
+    // The session goes first: a run still under way gets its stop byte.
+    ~Protocol() override;
 
     bool isDetected() const;
     // A probe of one or more candidates is under way.
     bool isProbing() const;
-    // The detected unit's line; null while there is none.
-    UnitLink *unit() const;
+    // The session with the detected unit; null while there is none.
+    UnitSession *session() const;
     const Candidates &candidates() const;
     // What the last search that found no unit found instead.
     const SearchReport &lastReport() const { return report; }
@@ -39,14 +47,23 @@ public:
     void writeDataNoPro(const QString &payload) const;
     void analyseData(QString body);
 
+    // Lets the unit go as a program that ends does: a run ends with its stop
+    // byte, and left() follows once that and whatever else was written has
+    // left, or after the session's leaving time; at once without a unit.
+    void leave();
+    bool isLeaving() const { return leaving; }
+    bool hasLeft() const { return leftAlready; }
+
 Q_SIGNALS:
     void interfaceDetected(const QStringList &list);
     void receiveComplete(const QString &data);
     // The detected unit's line is gone (hang-up, failed write, resource
-    // error); it is closed by the time this arrives.
-    void interfaceLost(const QString &port);
+    // error); its session has ended by the time this arrives, and with it
+    // an adjustment run under way, as `duringRun` says.
+    void interfaceLost(const QString &port, bool duringRun);
     // A probe of candidates began (true) or ended (false).
     void probingChanged(bool running);
+    void left();
 
 public Q_SLOTS:
     // Probes every candidate; a unit's port still open from an earlier
@@ -55,7 +72,14 @@ public Q_SLOTS:
 
 private:
     void onUnitFound(UnitLink *unit);
+    void onLost(bool duringRun);
+    void endSession();
+    void finishLeaving();
 
     UnitFinder *finder;
+    const SessionTimings timings;
+    QPointer<UnitSession> current;
     SearchReport report;
+    bool leaving = false;
+    bool leftAlready = false;
 };

@@ -1,6 +1,7 @@
 #include "serialtransport.h"
 
 #include "linklog.h"
+#include "ownwording.h"
 #include "platform.h"
 
 #include <QCoreApplication>
@@ -21,9 +22,10 @@ SerialTransport::SerialTransport(const QString &port, QObject *parent)
     connect(this->port, &QSerialPort::errorOccurred, this, &SerialTransport::onError);
 }
 
-QString SerialTransport::devicePath(const QString &port)
+QString SerialTransport::devicePath() const
 {
-    return port.contains(QLatin1Char('/')) ? port : QSerialPortInfo(port).systemLocation();
+    return portName.contains(QLatin1Char('/')) ? portName
+                                               : QSerialPortInfo(portName).systemLocation();
 }
 
 void SerialTransport::open()
@@ -47,7 +49,7 @@ void SerialTransport::open()
 
 OpenFailure SerialTransport::failureOf(const QString &systemText) const
 {
-    const QFileInfo device(devicePath(portName));
+    const QFileInfo device(devicePath());
     switch (port->error()) {
     case QSerialPort::DeviceNotFoundError:
         return {OpenFailure::Missing,
@@ -69,10 +71,7 @@ OpenFailure SerialTransport::failureOf(const QString &systemText) const
     if (device.isDir() || device.isFile())
         return {OpenFailure::NotSerial,
                 QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "not a serial port"))};
-    QString text = systemText;
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return {OpenFailure::Other, text};
+    return {OpenFailure::Other, ownWording(systemText)};
 }
 
 void SerialTransport::close()

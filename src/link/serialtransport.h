@@ -18,10 +18,9 @@ public:
     void close() override;
     bool isOpen() const override;
     QIODevice *device() override;
-
-    // The device file a port name stands for: a path as it is, a system port
-    // name (ttyUSB0, COM3) where the system keeps it.
-    static QString devicePath(const QString &port);
+    // A path as it is; a system port name (ttyUSB0, COM3) where the system
+    // keeps its device.
+    QString devicePath() const override;
 
 private:
     OpenFailure failureOf(const QString &systemText) const;

@@ -3,6 +3,7 @@
 #include "networkaddress.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QIODevice>
 
 namespace
@@ -36,4 +37,15 @@ bool Transport::isNetwork(const QString &candidate)
 qint64 Transport::bytesToWrite()
 {
     return device()->bytesToWrite();
+}
+
+bool Transport::waitForWritten(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (isOpen() && bytesToWrite() > 0 && clock.elapsed() < ms) {
+        if (!device()->waitForBytesWritten(int(ms - clock.elapsed())))
+            break;
+    }
+    return !isOpen() || bytesToWrite() == 0;
 }

@@ -43,9 +43,6 @@ class Transport : public QObject
 public:
     using QObject::QObject;
 
-    // A serial port for a path or a system port name; a network connection
-    // for rfc2217://HOST:PORT and socket://HOST:PORT.
-    static Transport *create(const QString &candidate, QObject *parent = nullptr);
     // Whether the candidate names a network port rather than a serial one.
     static bool isNetwork(const QString &candidate);
 
@@ -61,6 +58,15 @@ public:
     // Bytes written that may not have reached the unit's line yet; a program
     // that is about to close waits for these.
     virtual qint64 bytesToWrite();
+    // Waits, blocking, until what was written has left or `ms` passed; for
+    // the last bytes of a program that has no event loop left to wait in.
+    virtual bool waitForWritten(int ms);
+    // The device file whose appearance and identity tell of the port, so that
+    // it can be watched; empty for a port that cannot be (a network port).
+    virtual QString devicePath() const { return {}; }
+    // Whether a port that could not be reached may be reached later without
+    // any sign of it, and so is worth trying again by itself.
+    virtual bool triedAgainWhenUnreachable() const { return false; }
 
 Q_SIGNALS:
     void opened();

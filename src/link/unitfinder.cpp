@@ -1,46 +1,51 @@
 #include "unitfinder.h"
 
-#include "networkaddress.h"
 #include "platform.h"
 #include "portwatch.h"
-#include "serialtransport.h"
+#include "retryschedule.h"
 #include "unitlink.h"
-
-#include <QTimer>
 
 #include <algorithm>
 
-UnitFinder::UnitFinder(const Candidates &candidates, QObject *parent)
-    : QObject(parent), candidates(candidates), watch(new PortWatch(this))
+UnitFinder::UnitFinder(const Candidates &candidates, const LinkTimings &timings, QObject *parent)
+    : QObject(parent), candidates(candidates), timings(timings), watch(new PortWatch(this)),
+      retries(new RetrySchedule(timings.firstRetryMs, timings.longestRetryMs, this))
 {
     connect(watch, &PortWatch::changed, this, &UnitFinder::lookForNewPorts);
+    connect(retries, &RetrySchedule::due, this, &UnitFinder::retry);
 }
 
 UnitFinder::~UnitFinder() = default;
 
+UnitLink *UnitFinder::linkFor(const QString &port)
+{
+    UnitLink *&link = links[port];
+    if (link)
+        return link;
+    link = new UnitLink(port, timings, this);
+    UnitLink *made = link;
+    connect(made, &UnitLink::detected, this, [this, made] { onDetected(made); });
+    connect(made, &UnitLink::silent, this, [this, made](const QString &port) {
+        if (reporting)
+            report.silent << port;
+        onDone(made);
+    });
+    connect(made, &UnitLink::openFailed, this,
+            [this, made](const QString &port, const OpenFailure &failure) {
+                if (reporting)
+                    report.openFailures.append({port, failure});
+                retryLater(port);
+                onDone(made);
+            });
+    return made;
+}
+
 void UnitFinder::search()
-{
-    startSearch(false);
-}
-
-void UnitFinder::searchAll()
-{
-    startSearch(true);
-}
-
-void UnitFinder::startSearch(bool everyUnit)
 {
     if (isProbing())
         return;
-    // Asked to search, the user has every candidate tried now.
-    forgetRetries();
-    if (found) {
-        // Searching again: the unit found before is let go first.
-        found->close();
-        found->deleteLater();
-        found = nullptr;
-    }
-    this->everyUnit = everyUnit;
+    // Asked to search, the program has every candidate tried now.
+    retries->forget();
     report = {};
     searched = candidates.ports();
     const QHash<QString, QString> present = identities(searched);
@@ -52,69 +57,86 @@ void UnitFinder::startSearch(bool everyUnit)
     watch->stop();
     seen = present;
     reporting = true;
-    for (const QString &port : std::as_const(searched))
-        startProbe(port);
-    Q_EMIT probingChanged(true);
+    startProbes(searched);
 }
 
-void UnitFinder::startProbe(const QString &port)
+void UnitFinder::startProbes(const QStringList &ports)
 {
-    auto *link = new UnitLink(port, this);
-    probing << link;
-    connect(link, &UnitLink::detected, this, [this, link] { onDetected(link); });
-    connect(link, &UnitLink::silent, this, [this, link](const QString &port) {
-        if (reporting)
-            report.silent << port;
-        onDone(link);
-    });
-    connect(link, &UnitLink::openFailed, this,
-            [this, link](const QString &port, const OpenFailure &failure) {
-                if (reporting)
-                    report.openFailures.append({port, failure});
-                retryLater(port);
-                onDone(link);
-            });
-    link->probe();
+    for (const QString &port : ports) {
+        UnitLink *link = linkFor(port);
+        probing << link;
+        link->probe();
+    }
+    if (!active) {
+        active = true;
+        Q_EMIT probingChanged(true);
+    }
+}
+
+void UnitFinder::stop()
+{
+    for (UnitLink *link : std::as_const(probing))
+        link->close();
+    probing.clear();
+    reporting = false;
+    if (active) {
+        active = false;
+        Q_EMIT probingChanged(false);
+    }
+}
+
+void UnitFinder::claim(UnitLink *unit)
+{
+    links.remove(unit->port());
+    probing.removeOne(unit);
+    unit->disconnect(this);
+    unit->setParent(nullptr);
+    inUse.insert(unit->port());
+    retries->forget();
+    watch->stop();
+}
+
+void UnitFinder::release(const QString &port, bool lost)
+{
+    inUse.remove(port);
+    if (!lost)
+        return;
+    QHash<QString, QString> present = identities(candidates.ports());
+    // Whatever is at that name by the next look is probed, even the same
+    // device come back.
+    present.remove(port);
+    if (watching && inUse.isEmpty())
+        watchFromNow(present);
+    retryLater(port);
+    if (watching)
+        lookForNewPorts();
 }
 
 void UnitFinder::onDetected(UnitLink *link)
 {
-    if (everyUnit) {
-        report.units.append({link->port(), link->firmware()});
-        link->close();
-        onDone(link);
-        return;
-    }
     probing.removeOne(link);
-    // The first unit to answer is the one: the other candidates are let go
-    // now, before any of them could answer too.
-    for (UnitLink *other : std::as_const(probing)) {
-        other->close();
-        other->deleteLater();
-    }
-    probing.clear();
-    forgetRetries();
-    found = link;
-    reporting = false;
-    watch->stop();
-    connect(link, &UnitLink::lost, this, &UnitFinder::onLost);
-    Q_EMIT probingChanged(false);
+    if (reporting)
+        report.units.append({link->port(), link->firmware()});
     Q_EMIT unitFound(link);
+    // Nobody took it: let go at once, so that another program can reach it.
+    if (links.value(link->port()) == link)
+        link->close();
+    onDone(link);
 }
 
 void UnitFinder::onDone(UnitLink *link)
 {
     probing.removeOne(link);
-    link->deleteLater();
-    if (isProbing())
+    if (isProbing() || !active)
         return;
+    active = false;
     Q_EMIT probingChanged(false);
     if (reporting) {
         reporting = false;
         finishReport();
         Q_EMIT searchEnded(report);
     }
-    if (watching && !found && !everyUnit && !watch->isActive())
+    if (watching && inUse.isEmpty() && !watch->isActive())
         watchFromNow(seen);
 }
 
@@ -135,24 +157,6 @@ void UnitFinder::finishReport()
               });
 }
 
-void UnitFinder::onLost(const QString &port, const QString &reason)
-{
-    if (found) {
-        found->deleteLater();
-        found = nullptr;
-    }
-    QHash<QString, QString> present = identities(candidates.ports());
-    // Whatever is at that name by the next look is probed, even the same
-    // device come back.
-    present.remove(port);
-    if (watching)
-        watchFromNow(present);
-    retryLater(port);
-    Q_EMIT unitLost(port, reason);
-    if (watching)
-        lookForNewPorts();
-}
-
 void UnitFinder::watchFromNow(QHash<QString, QString> seenBefore)
 {
     if (!watching)
@@ -161,8 +165,9 @@ void UnitFinder::watchFromNow(QHash<QString, QString> seenBefore)
     QStringList devicePaths;
     if (candidates.isNamed()) {
         for (const QString &port : candidates.ports()) {
-            if (!Transport::isNetwork(port))
-                devicePaths << SerialTransport::devicePath(port);
+            const QString path = linkFor(port)->devicePath();
+            if (!path.isEmpty())
+                devicePaths << path;
         }
     }
     watch->start(devicePaths, !candidates.isNamed());
@@ -170,7 +175,7 @@ void UnitFinder::watchFromNow(QHash<QString, QString> seenBefore)
 
 void UnitFinder::lookForNewPorts()
 {
-    if (found)
+    if (!inUse.isEmpty())
         return;
     const QStringList ports = candidates.ports();
     const QHash<QString, QString> now = identities(ports);
@@ -182,22 +187,16 @@ void UnitFinder::lookForNewPorts()
     }
     // Ports that went away are forgotten, so that their return counts as new.
     seen = now;
-    if (fresh.isEmpty())
-        return;
-    const bool wasProbing = isProbing();
-    for (const QString &port : std::as_const(fresh))
-        startProbe(port);
-    if (!wasProbing)
-        Q_EMIT probingChanged(true);
+    if (!fresh.isEmpty())
+        startProbes(fresh);
 }
 
-QHash<QString, QString> UnitFinder::identities(const QStringList &ports) const
+QHash<QString, QString> UnitFinder::identities(const QStringList &ports)
 {
     QHash<QString, QString> present;
     for (const QString &port : ports) {
-        if (Transport::isNetwork(port))
-            continue;
-        const QString id = Platform::portIdentity(SerialTransport::devicePath(port));
+        const QString path = linkFor(port)->devicePath();
+        const QString id = path.isEmpty() ? QString() : Platform::portIdentity(path);
         if (!id.isEmpty())
             present.insert(port, id);
     }
@@ -210,51 +209,23 @@ bool UnitFinder::isBeingProbed(const QString &port) const
                        [&port](UnitLink *link) { return link->port() == port; });
 }
 
-void UnitFinder::setRetryWaits(int firstMs, int longestMs)
-{
-    firstRetryWaitMs = firstMs;
-    longestRetryWaitMs = longestMs;
-}
-
 void UnitFinder::retryLater(const QString &port)
 {
     // A program that searches once and reports (kv3318ctl) tries nothing
     // again, and a URL that names no address never connects.
-    if (!watching || everyUnit || found || !Transport::isNetwork(port) ||
-        !NetworkAddress::parse(port))
-        return;
-    QTimer *&timer = retries[port];
-    int waitMs = firstRetryWaitMs;
-    if (timer) {
-        waitMs = timer->interval() * 2;
-    } else {
-        timer = new QTimer(this);
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, [this, port] { retry(port); });
-    }
-    // A server that is down for days is asked twice a minute, not hammered.
-    timer->start(std::min(waitMs, longestRetryWaitMs));
+    if (watching && inUse.isEmpty() && linkFor(port)->isTriedAgainWhenUnreachable())
+        retries->failed(port);
 }
 
 void UnitFinder::retry(const QString &port)
 {
-    if (found)
+    if (!inUse.isEmpty())
         return;
     // A search that reports is under way: its outcome for this candidate is
     // still to come, or was just taken; the try waits for another round.
     if (reporting || isBeingProbed(port)) {
-        if (QTimer *timer = retries.value(port))
-            timer->start();
+        retries->postpone(port);
         return;
     }
-    const bool wasProbing = isProbing();
-    startProbe(port);
-    if (!wasProbing)
-        Q_EMIT probingChanged(true);
-}
-
-void UnitFinder::forgetRetries()
-{
-    qDeleteAll(retries);
-    retries.clear();
+    startProbes({port});
 }

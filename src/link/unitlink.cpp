@@ -1,20 +1,21 @@
 #include "unitlink.h"
 
 #include "linklog.h"
+#include "transports.h"
 #include "unitmessages.h"
 
 #include <QIODevice>
 
-UnitLink::UnitLink(const QString &candidate, QObject *parent)
-    : QObject(parent), transport(Transport::create(candidate, this))
+UnitLink::UnitLink(const QString &candidate, const LinkTimings &timings, QObject *parent)
+    : QObject(parent), transport(Transports::create(candidate, timings, this))
 {
     // A candidate's second and its half-second pause are measured as they
     // are, not within a coarse timer's slack.
-    probeTimer.setInterval(probeMs);
+    probeTimer.setInterval(timings.probeMs);
     probeTimer.setSingleShot(true);
     probeTimer.setTimerType(Qt::PreciseTimer);
     connect(&probeTimer, &QTimer::timeout, this, &UnitLink::onProbeTimeout);
-    settleTimer.setInterval(settleMs);
+    settleTimer.setInterval(timings.settleMs);
     settleTimer.setSingleShot(true);
     settleTimer.setTimerType(Qt::PreciseTimer);
     connect(&settleTimer, &QTimer::timeout, this, &UnitLink::onSettled);
@@ -155,6 +156,11 @@ void UnitLink::writeRaw(const QString &payload)
 qint64 UnitLink::bytesToWrite() const
 {
     return transport->isOpen() ? transport->bytesToWrite() : 0;
+}
+
+bool UnitLink::finishWriting(int ms)
+{
+    return !transport->isOpen() || transport->waitForWritten(ms);
 }
 
 void UnitLink::closeLine()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framecodec.h"
+#include "linktimings.h"
 #include "transport.h"
 
 #include <QObject>
@@ -15,14 +16,13 @@ class UnitLink : public QObject
     Q_OBJECT
 
 public:
-    // From opening to the end of the wait for the unit's answer.
-    static constexpr int probeMs = 1000;
-    // After opening, the line settles this long before the probe is sent.
-    static constexpr int settleMs = 500;
-
-    explicit UnitLink(const QString &candidate, QObject *parent = nullptr);
+    explicit UnitLink(const QString &candidate, const LinkTimings &timings = {},
+                      QObject *parent = nullptr);
 
     QString port() const { return transport->name(); }
+    // What the finder asks of the port: see Transport.
+    QString devicePath() const { return transport->devicePath(); }
+    bool isTriedAgainWhenUnreachable() const { return transport->triedAgainWhenUnreachable(); }
     // Opens and probes the candidate; ends in detected(), silent() or
     // openFailed(). A probe under way, or a unit found, is left as it is.
     void probe();
@@ -39,6 +39,9 @@ public:
     static void logRaw(const QString &payload);
     // What was written and may not yet have reached the unit's line.
     qint64 bytesToWrite() const;
+    // Blocks until what was written has left, or `ms` passed; for a program
+    // that ends and has no event loop left to wait in.
+    bool finishWriting(int ms);
     // Closes the line; a unit found on it is let go.
     void close();
 

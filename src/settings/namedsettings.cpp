@@ -3,7 +3,6 @@
 #include "formrules.h"
 #include "settingsrecord.h"
 
-#include <QCoreApplication>
 #include <QJsonValue>
 #include <QLocale>
 
@@ -14,40 +13,10 @@ namespace
 using SettingFields::Field;
 using SettingFields::Kind;
 
-const QStringList modeNames{QStringLiteral("pulse"), QStringLiteral("interval"),
-                            QStringLiteral("sequential")};
-
 // Steps of the field in one of its units: 100 for hundredths.
 double stepsPerUnit(const Field &field)
 {
     return std::pow(10, field.decimals());
-}
-
-QString allowedValues(const Field &field)
-{
-    switch (field.kind) {
-    case Kind::Mode:
-        return modeNames.join(QLatin1String(", "));
-    case Kind::Power:
-        return QCoreApplication::translate("NamedSettings", "%1 or %2 to %3")
-            .arg(field.minimum)
-            .arg(field.lowestRunning)
-            .arg(field.maximum);
-    case Kind::Flag:
-        return QCoreApplication::translate("NamedSettings", "%1 or %2")
-            .arg(field.minimum)
-            .arg(field.maximum);
-    case Kind::Time:
-        return QCoreApplication::translate("NamedSettings", "%1 to %2 in steps of %3")
-            .arg(field.minimum, 0, 'f', field.decimals())
-            .arg(field.maximum, 0, 'f', field.decimals())
-            .arg(field.step, 0, 'f', field.decimals());
-    case Kind::Whole:
-        break;
-    }
-    return QCoreApplication::translate("NamedSettings", "%1 to %2")
-        .arg(field.minimum)
-        .arg(field.maximum);
 }
 
 // The value the text stands for, when it is one the control can hold
@@ -55,7 +24,7 @@ QString allowedValues(const Field &field)
 std::optional<double> parseValue(const Field &field, const QString &text)
 {
     if (field.kind == Kind::Mode) {
-        const qsizetype index = modeNames.indexOf(text);
+        const qsizetype index = NamedSettings::modeNames().indexOf(text);
         if (index >= 0)
             return double(index);
     }
@@ -91,7 +60,7 @@ QString textOf(const QJsonValue &value)
 QString format(const Field &field, double value)
 {
     if (field.kind == Kind::Mode)
-        return modeNames.value(int(value));
+        return NamedSettings::modeNames().value(int(value));
     if (field.kind == Kind::Time)
         return QString::number(value, 'f', field.decimals());
     return QString::number(int(value));
@@ -106,41 +75,40 @@ QStringList NamedSettings::names()
     return list;
 }
 
-std::optional<QString> NamedSettings::nameProblem(const QString &name)
+const QStringList &NamedSettings::modeNames()
+{
+    static const QStringList names{QStringLiteral("pulse"), QStringLiteral("interval"),
+                                   QStringLiteral("sequential")};
+    return names;
+}
+
+std::optional<NamedSettings::Problem> NamedSettings::nameProblem(const QString &name)
 {
     if (SettingFields::find(name))
         return std::nullopt;
-    return QCoreApplication::translate("NamedSettings", "unknown setting \"%1\"; known: %2")
-        .arg(name, names().join(QLatin1String(", ")));
-}
-
-QString NamedSettings::allowed(SettingFields::Id id)
-{
-    return allowedValues(SettingFields::field(id));
+    return Problem{Problem::UnknownName, name, QString()};
 }
 
 std::optional<QString> NamedSettings::canonical(const QString &name, const QString &value,
-                                                QString *problem)
+                                                Problem *problem)
 {
-    if (const std::optional<QString> unknown = nameProblem(name)) {
+    if (const std::optional<Problem> unknown = nameProblem(name)) {
         *problem = *unknown;
         return std::nullopt;
     }
     const Field &field = SettingFields::field(*SettingFields::find(name));
     const std::optional<double> parsed = parseValue(field, value);
     if (!parsed) {
-        *problem =
-            QCoreApplication::translate("NamedSettings", "%1: \"%2\" is not allowed; allowed: %3")
-                .arg(name, value, allowedValues(field));
+        *problem = {Problem::NotAllowed, name, value};
         return std::nullopt;
     }
     return format(field, *parsed);
 }
 
-std::optional<QString> NamedSettings::set(Settings &settings, const QString &name,
-                                          const QString &value)
+std::optional<NamedSettings::Problem> NamedSettings::set(Settings &settings, const QString &name,
+                                                         const QString &value)
 {
-    QString problem;
+    Problem problem;
     if (!canonical(name, value, &problem))
         return problem;
     const SettingFields::Id id = *SettingFields::find(name);
@@ -181,12 +149,12 @@ QJsonObject NamedSettings::toJson(const Settings &settings)
 }
 
 std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
-                                                     const QStringList &ignored, QString *problem)
+                                                     const QStringList &ignored, Problem *problem)
 {
     for (auto key = object.constBegin(); key != object.constEnd(); ++key) {
         if (ignored.contains(key.key()))
             continue;
-        if (const std::optional<QString> unknown = nameProblem(key.key())) {
+        if (const std::optional<Problem> unknown = nameProblem(key.key())) {
             *problem = *unknown;
             return std::nullopt;
         }
@@ -195,7 +163,7 @@ std::optional<QString> NamedSettings::recordFromJson(const QJsonObject &object,
     for (const Field &field : SettingFields::fields) {
         const QString name = QLatin1String(field.name);
         if (!object.contains(name)) {
-            *problem = QCoreApplication::translate("NamedSettings", "%1: missing").arg(name);
+            *problem = {Problem::Missing, name, QString()};
             return std::nullopt;
         }
         const QString text = textOf(object.value(name));

@@ -13,19 +13,33 @@
 // days as the field's name says, powers in percent, the mode by its name.
 namespace NamedSettings
 {
+// Why a name or value was refused; each program words it.
+struct Problem {
+    enum Kind {
+        UnknownName,
+        // No value the setting's control could hold; the field's limits say
+        // what it takes.
+        NotAllowed,
+        // Settings given as a whole leave this one out.
+        Missing,
+    };
+    Kind kind = UnknownName;
+    QString name;
+    QString value;
+};
+
 QStringList names();
-// Why `name` is no setting's, with the names there are; nothing when it is one.
-std::optional<QString> nameProblem(const QString &name);
-// The values a setting takes, in words: "1 to 15", "0 or 30 to 100".
-QString allowed(SettingFields::Id id);
+// Why `name` is no setting's; nothing when it is one.
+std::optional<Problem> nameProblem(const QString &name);
+// The mode's names, in the order of their numbers.
+const QStringList &modeNames();
 // The value as text() gives it, when the text names one that the setting's
-// control could hold; nothing otherwise, and `problem` says why, with the
-// allowed values.
-std::optional<QString> canonical(const QString &name, const QString &value, QString *problem);
+// control could hold; nothing otherwise, and `problem` says why.
+std::optional<QString> canonical(const QString &name, const QString &value, Problem *problem);
 // Changes one setting through the form's rules. Nothing changes when the
 // name is unknown or the text is no value the form's control could hold;
-// the problem, with the allowed values, is returned instead.
-std::optional<QString> set(Settings &settings, const QString &name, const QString &value);
+// the problem is returned instead.
+std::optional<Problem> set(Settings &settings, const QString &name, const QString &value);
 // The setting's current value as set() takes it.
 QString text(const Settings &settings, const QString &name);
 QJsonObject toJson(const Settings &settings);
@@ -34,5 +48,5 @@ QJsonObject toJson(const Settings &settings);
 // Nothing, and `problem` says why, when a setting is missing or holds no
 // value its control could.
 std::optional<QString> recordFromJson(const QJsonObject &object, const QStringList &ignored,
-                                      QString *problem);
+                                      Problem *problem);
 } // namespace NamedSettings

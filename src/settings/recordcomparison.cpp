@@ -1,6 +1,5 @@
 #include "recordcomparison.h"
 
-#include "settingfields.h"
 #include "settingsrecord.h"
 
 #include <QStringList>
@@ -14,9 +13,7 @@ QList<SettingsRecord::Difference> SettingsRecord::differences(const QString &fir
     QList<Difference> found;
     for (int position = 0; position < Basic; ++position) {
         if (a.value(position) != b.value(position))
-            found.append({position + 1,
-                          SettingFields::translated(SettingFields::recordFieldMeaning(position)),
-                          a.value(position), b.value(position)});
+            found.append({position, a.value(position), b.value(position)});
     }
     return found;
 }

@@ -7,18 +7,14 @@ namespace SettingsRecord
 {
 // One field that holds something else in the second record than in the first.
 struct Difference {
-    // Counted from 1, as messages and the manual pages count.
-    int number = 0;
-    // What the field holds, as the record check names it, in the user's
-    // language.
-    QString name;
+    // Counted from 0; SettingFields names what the field holds.
+    int position = 0;
     QString first;
     QString second;
 };
 
-// The settings fields in which two records differ, in record order. The two
-// fields that an extended record adds carry nothing, so records of either
-// length compare by their settings alone; a field one record lacks counts
-// as empty.
+// The fields in which two records differ, in record order. The two fields
+// that an extended record adds carry nothing, so records of either length
+// compare by their settings alone; a field one record lacks counts as empty.
 QList<Difference> differences(const QString &first, const QString &second);
 } // namespace SettingsRecord

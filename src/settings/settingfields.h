@@ -20,6 +20,14 @@ enum class Kind {
     Flag,
 };
 
+// How a record's field is read into a setting, as the form has always read
+// it: a text that is no number of that kind reads as 0.
+enum class Reading {
+    Unsigned, // held at the largest int, so that a range limits it to its maximum
+    Signed,
+    Fraction,
+};
+
 struct Field {
     // As kv3318ctl names it.
     const char *name;
@@ -35,6 +43,7 @@ struct Field {
     int position;
     // How many of the record field's units one of the setting's makes.
     int recordUnits;
+    Reading reading;
     // What the record's field holds, as the record check names it.
     const char *meaning;
     // For a power, the lowest level other than 0.
@@ -87,16 +96,18 @@ inline constexpr char reserved[] = QT_TRANSLATE_NOOP("SettingFields", "reserved"
 
 constexpr Field powerField(const char *name, int position, const char *meaning)
 {
-    return {name, Kind::Power, 0, 100, 1, Text::percent, position, 1, meaning, 30};
+    return {name, Kind::Power,       0,       100, 1, Text::percent, position,
+            1,    Reading::Unsigned, meaning, 30};
 }
 
-constexpr Field flagField(const char *name, int position, const char *meaning)
+constexpr Field flagField(const char *name, int position, const char *meaning,
+                          Reading reading = Reading::Signed)
 {
-    return {name, Kind::Flag, 0, 1, 1, "", position, 1, meaning};
+    return {name, Kind::Flag, 0, 1, 1, "", position, 1, reading, meaning};
 }
 
 inline constexpr std::array<Field, Count> fields{{
-    {"mode", Kind::Mode, 0, 2, 1, "", 0, 1,
+    {"mode", Kind::Mode, 0, 2, 1, "", 0, 1, Reading::Unsigned,
      QT_TRANSLATE_NOOP("SettingFields", "mode (0 pulse, 1 interval, 2 sequential)")},
     powerField("power1Socket1", 1, QT_TRANSLATE_NOOP("SettingFields", "power 1 of socket 1, %")),
     powerField("power1Socket2", 2, QT_TRANSLATE_NOOP("SettingFields", "power 1 of socket 2, %")),
@@ -107,26 +118,41 @@ inline constexpr std::array<Field, Count> fields{{
     powerField("power2Socket3", 7, QT_TRANSLATE_NOOP("SettingFields", "power 2 of socket 3, %")),
     powerField("power2Socket4", 8, QT_TRANSLATE_NOOP("SettingFields", "power 2 of socket 4, %")),
     {"pulseSeconds", Kind::Time, 0.3, 8.0, 0.01, QT_TRANSLATE_NOOP("SettingFields", "seconds"), 9,
-     100, QT_TRANSLATE_NOOP("SettingFields", "pulse time, hundredths of a second")},
+     100, Reading::Fraction,
+     QT_TRANSLATE_NOOP("SettingFields", "pulse time, hundredths of a second")},
     {"foodMinutes", Kind::Whole, 1, 15, 1, QT_TRANSLATE_NOOP("SettingFields", "minutes"), 10, 1,
-     QT_TRANSLATE_NOOP("SettingFields", "food timer, minutes")},
-    flagField("moonlight", 11, QT_TRANSLATE_NOOP("SettingFields", "moonlight, 0 or 1")),
+     Reading::Unsigned, QT_TRANSLATE_NOOP("SettingFields", "food timer, minutes")},
+    flagField("moonlight", 11, QT_TRANSLATE_NOOP("SettingFields", "moonlight, 0 or 1"),
+              Reading::Unsigned),
     flagField("storm", 12, QT_TRANSLATE_NOOP("SettingFields", "storm cycle, 0 or 1")),
     {"stormDays", Kind::Whole, 0, 7, 1, QT_TRANSLATE_NOOP("SettingFields", "days"), 13, 24,
-     Text::stormPeriod},
+     Reading::Signed, Text::stormPeriod},
     {"stormHours", Kind::Whole, 0, 23, 1, QT_TRANSLATE_NOOP("SettingFields", "hours"), 13, 1,
-     Text::stormPeriod},
+     Reading::Signed, Text::stormPeriod},
     flagField("night", 14, QT_TRANSLATE_NOOP("SettingFields", "night mode, 0 or 1")),
     {"intervalHours", Kind::Whole, 0, 12, 1, QT_TRANSLATE_NOOP("SettingFields", "hours"), 15, 60,
-     Text::intervalTime},
+     Reading::Signed, Text::intervalTime},
     {"intervalMinutes", Kind::Whole, 0, 59, 1, QT_TRANSLATE_NOOP("SettingFields", "minutes"), 15, 1,
-     Text::intervalTime},
+     Reading::Signed, Text::intervalTime},
     {"sequentialSeconds", Kind::Whole, 1, 10, 1, QT_TRANSLATE_NOOP("SettingFields", "seconds"), 16,
-     1, QT_TRANSLATE_NOOP("SettingFields", "sequential time, seconds")},
+     1, Reading::Signed, QT_TRANSLATE_NOOP("SettingFields", "sequential time, seconds")},
     flagField("waveController", 17, QT_TRANSLATE_NOOP("SettingFields", "wave controller, 0 or 1")),
     {"waveSeconds", Kind::Time, 0.3, 2.5, 0.01, QT_TRANSLATE_NOOP("SettingFields", "seconds"), 18,
-     100, QT_TRANSLATE_NOOP("SettingFields", "wave time, hundredths of a second")},
+     100, Reading::Fraction,
+     QT_TRANSLATE_NOOP("SettingFields", "wave time, hundredths of a second")},
     flagField("inverse", 19, QT_TRANSLATE_NOOP("SettingFields", "wave inverse, 0 or 1")),
+}};
+
+// The order in which reading a record sets the fields, each through the
+// form's rules before the next: the page before the times it couples, the
+// larger unit of each split time before the smaller, and the wave controller
+// and inverse before the power values that their rules overwrite.
+inline constexpr std::array<Id, Count> readingOrder{{
+    Mode,          PulseSeconds,  FoodMinutes,     Moonlight,         Night,
+    Storm,         StormDays,     StormHours,      WaveController,    WaveSeconds,
+    Inverse,       IntervalHours, IntervalMinutes, SequentialSeconds, Power1Socket1,
+    Power1Socket2, Power1Socket3, Power1Socket4,   Power2Socket1,     Power2Socket2,
+    Power2Socket3, Power2Socket4,
 }};
 
 constexpr const Field &field(Id id)

@@ -9,9 +9,39 @@
 
 namespace
 {
-QString flag(bool on)
+using SettingFields::Field;
+
+// Held at the largest int, so that every range limits a huge value to its
+// maximum instead of a wrapped negative value to its minimum.
+int unsignedField(const QString &field)
 {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
+    return int(qMin(field.toUInt(), uint(INT_MAX)));
+}
+
+// The largest unit among the settings that share the record's field at
+// `position`: a time split into days and hours counts its hours in a day.
+int largestUnitAt(int position)
+{
+    int largest = 1;
+    for (const Field &field : SettingFields::fields) {
+        if (field.position == position)
+            largest = qMax(largest, field.recordUnits);
+    }
+    return largest;
+}
+
+// The setting's value in the record's field, as the form reads it.
+double valueIn(const Field &field, const QString &text)
+{
+    if (field.reading == SettingFields::Reading::Fraction)
+        return text.toDouble() / field.recordUnits;
+    const int total =
+        field.reading == SettingFields::Reading::Unsigned ? unsignedField(text) : text.toInt();
+    const int largest = largestUnitAt(field.position);
+    if (largest == 1)
+        return total;
+    // Integer division truncates toward zero, as the form always has.
+    return field.recordUnits == largest ? total / largest : total - largest * (total / largest);
 }
 } // namespace
 
@@ -39,64 +69,38 @@ SettingsRecord::Length SettingsRecord::lengthFor(unsigned int packedVersion)
     return packedVersion > lastBasic ? Extended : Basic;
 }
 
-QString SettingsRecord::hundredths(double seconds)
+QString SettingsRecord::write(const Settings &settings, Length length)
 {
-    return QString::number(seconds * 100, 'g', 6);
-}
-
-int SettingsRecord::unsignedField(const QString &field)
-{
-    return int(qMin(field.toUInt(), uint(INT_MAX)));
-}
-
-QString SettingsRecord::write(const Settings &s, Length length)
-{
-    QStringList fields{QString::number(s.mode)};
-    for (const int power : s.power1)
-        fields << QString::number(power);
-    for (const int power : s.power2)
-        fields << QString::number(power);
-    fields << hundredths(s.pulseSeconds) << QString::number(s.foodMinutes) << flag(s.moonlight)
-           << flag(s.storm) << QString::number(s.stormDays * 24 + s.stormHours) << flag(s.night)
-           << QString::number(s.intervalHours * 60 + s.intervalMinutes)
-           << QString::number(s.sequentialSeconds) << flag(s.waveController)
-           << hundredths(s.waveSeconds) << flag(s.inverse);
-    QString record = fields.join(QLatin1Char(';'));
+    std::array<int, Basic> whole{};
+    std::array<QString, Basic> fields;
+    for (int id = 0; id < SettingFields::Count; ++id) {
+        const Field &field = SettingFields::fields[id];
+        const double value = settings.value(SettingFields::Id(id));
+        if (field.kind == SettingFields::Kind::Time)
+            // Whole hundredths for every value the form holds, never a
+            // decimal point or an exponent.
+            fields[field.position] = QString::number(value * field.recordUnits, 'g', 6);
+        else
+            whole[field.position] += int(value) * field.recordUnits;
+    }
+    QStringList record;
+    for (int position = 0; position < Basic; ++position)
+        record << (fields[position].isNull() ? QString::number(whole[position]) : fields[position]);
     if (length == Extended)
-        record += QLatin1String(";111;111");
-    return record;
+        record << QStringLiteral("111") << QStringLiteral("111");
+    return record.join(QLatin1Char(';'));
 }
 
 bool SettingsRecord::read(Settings &settings, const QString &record, Length length)
 {
-    const QStringList field = record.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (field.size() != length)
+    const QStringList fields = record.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (fields.size() != length)
         return false;
-
-    // Each change runs the rules before the next, so the order matters: the
-    // page before the times it couples, the larger unit of each split time
-    // before the smaller, and the wave controller and inverse before the
-    // power values that their rules overwrite.
+    // Each change runs the rules before the next, so the order matters.
     FormRules form(settings);
-    form.setMode(unsignedField(field[0]));
-    form.setPulseSeconds(field[9].toDouble() / 100);
-    form.setFoodMinutes(unsignedField(field[10]));
-    form.setMoonlight(field[11].toUInt() != 0);
-    form.setNight(field[14].toInt() != 0);
-    form.setStorm(field[12].toInt() != 0);
-    const int stormHours = field[13].toInt();
-    form.setStormDays(stormHours / 24);
-    form.setStormHours(stormHours - 24 * (stormHours / 24));
-    form.setWaveController(field[17].toInt() != 0);
-    form.setWaveSeconds(field[18].toDouble() / 100);
-    form.setInverse(field[19].toInt() != 0);
-    const int intervalMinutes = field[15].toInt();
-    form.setIntervalHours(intervalMinutes / 60);
-    form.setIntervalMinutes(intervalMinutes - 60 * (intervalMinutes / 60));
-    form.setSequentialSeconds(field[16].toInt());
-    for (int socket = 1; socket <= 4; ++socket)
-        form.setPower(1, socket, unsignedField(field[socket]));
-    for (int socket = 1; socket <= 4; ++socket)
-        form.setPower(2, socket, unsignedField(field[4 + socket]));
+    for (const SettingFields::Id id : SettingFields::readingOrder) {
+        const Field &field = SettingFields::field(id);
+        form.set(id, valueIn(field, fields[field.position]));
+    }
     return true;
 }

@@ -17,12 +17,6 @@ unsigned int packedVersion(QString text);
 Length lengthFor(const QString &firmware);
 Length lengthFor(unsigned int packedVersion);
 
-// A time in seconds with two decimals as the record holds it: whole hundredths.
-QString hundredths(double seconds);
-// A field read as unsigned, held at INT_MAX above it, so that every range
-// limits it to its maximum instead of a wrapped negative value to its minimum.
-int unsignedField(const QString &field);
-
 QString write(const Settings &settings, Length length);
 // Applies the record to `settings` as restoring it into the form does: the
 // fields in the form's order, each through the form's rules, a field that

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "recordcomparison.h"
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+// What asking the unit for its settings came to.
+struct SettingsAnswer {
+    enum Kind {
+        Received,
+        // No message within the answer's time; one that comes later answers
+        // nothing.
+        NoAnswer,
+        // The unit went away before it answered.
+        Lost,
+    };
+    Kind kind = NoAnswer;
+    // The answer as it came, whatever it holds.
+    QString record;
+};
+
+// What sending a record came to: it is written, asked back at once and
+// compared field by field.
+struct SendOutcome {
+    enum Kind {
+        Confirmed,
+        // The unit holds other settings than were sent.
+        Differs,
+        NoAnswer,
+        Lost,
+    };
+    Kind kind = NoAnswer;
+    QString sent;
+    QString readBack;
+    // With Differs: each field, as sent (first) and as the unit holds it
+    // (second).
+    QList<SettingsRecord::Difference> differences;
+};
+
+Q_DECLARE_METATYPE(SettingsAnswer)
+Q_DECLARE_METATYPE(SendOutcome)

@@ -1,0 +1,175 @@
+#include "unitsession.h"
+
+#include "unitlink.h"
+#include "unitmessages.h"
+
+UnitSession::UnitSession(UnitLink *link, const SessionTimings &timings, QObject *parent)
+    : QObject(parent), link(link), timings(timings), unitPort(link->port()),
+      unitFirmware(link->firmware())
+{
+    link->setParent(this);
+    connect(link, &UnitLink::messageReceived, this, &UnitSession::onMessage);
+    connect(link, &UnitLink::lost, this,
+            [this](const QString &, const QString &reason) { onLost(reason); });
+    deadlineTimer.setSingleShot(true);
+    connect(&deadlineTimer, &QTimer::timeout, this, &UnitSession::onDeadline);
+    leaveTimer.setSingleShot(true);
+    leaveTimer.setInterval(timings.leaveMs);
+    connect(&leaveTimer, &QTimer::timeout, this, &UnitSession::finishLeaving);
+    connect(link, &UnitLink::allWritten, this, [this] {
+        if (leaving)
+            finishLeaving();
+    });
+    connect(&waveRun, &WaveRun::sent, this, [this](double waveSeconds) {
+        // The unit takes each step as it comes.
+        if (knownSettings)
+            knownSettings->waveSeconds = waveSeconds;
+    });
+}
+
+UnitSession::~UnitSession()
+{
+    if (waveRun.isRunning()) {
+        waveRun.stop();
+        link->finishWriting(timings.leaveMs);
+    }
+    link->close();
+}
+
+SettingsRecord::Length UnitSession::recordLength() const
+{
+    return SettingsRecord::lengthFor(unitFirmware);
+}
+
+bool UnitSession::isPresent() const
+{
+    return present && !leftAlready;
+}
+
+void UnitSession::requestSettings()
+{
+    pending.append({std::nullopt, QDeadlineTimer(timings.answerMs)});
+    link->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
+    armDeadline();
+}
+
+void UnitSession::send(const QString &record)
+{
+    link->writeFrame(record);
+    pending.append({record, QDeadlineTimer(timings.answerMs)});
+    link->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
+    armDeadline();
+}
+
+void UnitSession::armDeadline()
+{
+    if (pending.isEmpty())
+        deadlineTimer.stop();
+    else
+        deadlineTimer.start(int(qMax<qint64>(0, pending.constFirst().deadline.remainingTime())));
+}
+
+void UnitSession::onDeadline()
+{
+    // Every request whose time is up has no answer; a message that comes
+    // later answers nothing.
+    while (!pending.isEmpty() && pending.constFirst().deadline.hasExpired()) {
+        const Request expired = pending.takeFirst();
+        answer(expired, SettingsAnswer::NoAnswer, QString());
+    }
+    armDeadline();
+}
+
+void UnitSession::onMessage(const QString &body)
+{
+    Q_EMIT messageReceived(body);
+    // Only the first message after a request is its answer; a late reply
+    // to a probe answers nothing.
+    if (pending.isEmpty() || UnitMessages::isProbeAnswer(body))
+        return;
+    const Request request = pending.takeFirst();
+    armDeadline();
+    learn(body);
+    answer(request, SettingsAnswer::Received, body);
+}
+
+void UnitSession::learn(const QString &record)
+{
+    Settings settings;
+    if (SettingsRecord::read(settings, record, recordLength()))
+        knownSettings = settings;
+}
+
+void UnitSession::answer(const Request &request, SettingsAnswer::Kind kind, const QString &body)
+{
+    if (!request.sent) {
+        Q_EMIT received({kind, body});
+        return;
+    }
+    SendOutcome outcome;
+    outcome.sent = *request.sent;
+    outcome.readBack = body;
+    if (kind == SettingsAnswer::NoAnswer) {
+        outcome.kind = SendOutcome::NoAnswer;
+    } else if (kind == SettingsAnswer::Lost) {
+        outcome.kind = SendOutcome::Lost;
+    } else {
+        outcome.differences = SettingsRecord::differences(outcome.sent, body);
+        outcome.kind =
+            outcome.differences.isEmpty() ? SendOutcome::Confirmed : SendOutcome::Differs;
+    }
+    Q_EMIT sent(outcome);
+}
+
+void UnitSession::startRun(double waveSeconds, bool inverse, double endSeconds)
+{
+    waveRun.start(link, waveSeconds, inverse, endSeconds);
+}
+
+void UnitSession::onLost(const QString &reason)
+{
+    present = false;
+    // The run cannot go on and its stop byte has nowhere to go.
+    const bool duringRun = waveRun.isRunning();
+    waveRun.abandon();
+    deadlineTimer.stop();
+    const QList<Request> unanswered = std::exchange(pending, {});
+    for (const Request &request : unanswered)
+        answer(request, SettingsAnswer::Lost, QString());
+    Q_EMIT lost(reason, duringRun);
+    if (leaving)
+        finishLeaving();
+}
+
+void UnitSession::leave()
+{
+    if (leaving)
+        return;
+    leaving = true;
+    waveRun.stop();
+    // An answer to come would find nobody to take it.
+    pending.clear();
+    deadlineTimer.stop();
+    if (!present || link->bytesToWrite() == 0)
+        return finishLeaving();
+    leaveTimer.start();
+}
+
+void UnitSession::finishLeaving()
+{
+    if (leftAlready)
+        return;
+    leftAlready = true;
+    leaveTimer.stop();
+    Q_EMIT left(present && link->bytesToWrite() == 0);
+}
+
+void UnitSession::writeFrame(const QString &payload)
+{
+    link->writeFrame(payload);
+}
+
+void UnitSession::writeRaw(const QString &payload)
+{
+    link->writeRaw(payload);
+}
