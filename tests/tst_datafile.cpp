@@ -1,17 +1,22 @@
+// Settings files: the name chosen, what is written and read, and every
+// failure said with the system's reason while the older file stays whole.
 #include "candidates.h"
+#include "detectedwindow.h"
 #include "dialoganswers.h"
 #include "mainwindow.h"
+#include "pseudoterminal.h"
 #include "records.h"
 #include "ui_mainwindow.h"
 
-#include <QMessageBox>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <linux/capability.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace
 {
@@ -21,6 +26,37 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+// Root writes into any folder and past its write bits; without the
+// capability to pass over them, root is refused as everybody else is.
+void passOverFolderPermissions(bool allowed)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    syscall(SYS_capget, &header, caps);
+    caps[0].effective =
+        allowed ? caps[0].permitted
+                : caps[0].effective & ~(1u << CAP_DAC_OVERRIDE) & ~(1u << CAP_DAC_READ_SEARCH);
+    syscall(SYS_capset, &header, caps);
+}
+
+// A file size limit stops a write part-way, as a full disk does.
+struct FullDisk {
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previous = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{8, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+    rlimit saved{};
+    void (*previous)(int) = nullptr;
+};
 } // namespace
 
 class DataFileTest : public QObject
@@ -37,46 +73,75 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("answer"); // when asked about replacing an older settings.txt
-        QTest::addColumn<bool>("diskFull");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("content");
-        const auto row = [](const char *name, QString chosen, QString answer, bool diskFull,
-                            QString written, QByteArray content) {
-            QTest::newRow(name) << chosen << answer << diskFull << written << content;
-        };
-        row("suffix added", "settings", "", false, "settings.txt", startRecord);
-        row("suffix kept", "settings.txt", "", false, "settings.txt", startRecord);
-        row("suffix case", "settings.TXT", "", false, "settings.TXT.txt", startRecord);
-        row("keep older", "settings", "No", false, "settings.txt", "old");
-        row("replace older", "settings", "Yes", false, "settings.txt", startRecord);
-        // The older file is replaced only by a complete new one.
-        row("disk full", "settings", "Yes", true, "settings.txt", "old");
+        QTest::newRow("suffix added") << "settings"
+                                      << ""
+                                      << "settings.txt" << startRecord;
+        QTest::newRow("suffix kept") << "settings.txt"
+                                     << ""
+                                     << "settings.txt" << startRecord;
+        QTest::newRow("suffix case") << "settings.TXT"
+                                     << ""
+                                     << "settings.TXT.txt" << startRecord;
+        QTest::newRow("keep older") << "settings"
+                                    << "No"
+                                    << "settings.txt" << QByteArray("old");
+        QTest::newRow("replace older") << "settings"
+                                       << "Yes"
+                                       << "settings.txt" << startRecord;
     }
-
     void record()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, answer);
-        QFETCH(bool, diskFull);
         QFETCH(QString, written);
-        QFETCH(QByteArray, content);
         if (!answer.isEmpty())
             writeFile(path("settings.txt"), "old");
         MainWindow window(Candidates::named({}));
-        answerDialogs(&window, {path(chosen), answer});
-        // A file size limit makes the write fail part-way, as a full disk does.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limit{diskFull ? rlim_t(8) : saved.rlim_cur, saved.rlim_max};
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limit);
+        DialogAnswers answers(&window, {path(chosen), answer});
         window.form().recordButton->click();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
         QFile file(path(written));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), content);
+        QTEST(file.readAll(), "content");
+    }
+
+    // Named with the system's own reason; the older file stays whole and no
+    // half-written one is left beside it.
+    void failedRecordIsSaid_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("read-only folder") << false;
+        QTest::newRow("full disk") << true;
+    }
+    void failedRecordIsSaid()
+    {
+        QFETCH(bool, fullDisk);
+        writeFile(path("settings.txt"), "old");
+        MainWindow window(Candidates::named({}));
+        DialogAnswers answers(&window, {path("settings.txt"), "Yes"});
+        {
+            std::optional<FullDisk> full;
+            if (fullDisk)
+                full.emplace();
+            else
+                QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::ExeOwner);
+            passOverFolderPermissions(false);
+            window.form().recordButton->click();
+            passOverFolderPermissions(true);
+            QFile::setPermissions(folder->path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(answers.warnings.size(), 1);
+        for (const QString &part :
+             {path("settings.txt"), qt_error_string(fullDisk ? EFBIG : EACCES)})
+            QVERIFY2(answers.warnings[0].contains(part), qPrintable(answers.warnings[0]));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"settings.txt"});
+        QFile old(path("settings.txt"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
     }
 
     void restore_data()
@@ -84,6 +149,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("form");
         QTest::newRow("record") << otherRecord << otherRecord;
+        QTest::newRow("with its line end") << otherRecord + "\r\n" << otherRecord;
         QTest::newRow("up to the NUL")
             << otherRecord + '\0' + QByteArray(1 << 20, 'x') << otherRecord;
         QTest::newRow("NUL in the middle")
@@ -98,26 +164,70 @@ private Q_SLOTS:
         QTest::newRow("noise") << QByteArray("\xff\x02\x80\x03\r\n;", 7).repeated(20)
                                << startRecord;
     }
-
     void restore()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, form);
         writeFile(path("settings.txt"), bytes);
         MainWindow window(Candidates::named({}));
         window.readDataString(exampleRecord);
-        answerDialogs(&window, {path("settings.txt")});
+        DialogAnswers answers(&window, {path("settings.txt")});
         window.form().restoreButton->click();
-        QCOMPARE(window.createDataString().toLatin1(), form);
+        QTEST(window.createDataString().toLatin1(), "form");
+    }
+
+    // A record of either length restores and says which; what cannot be
+    // restored is warned of with its reason, and the form stays.
+    void restoresSayWhatTheyDid_data()
+    {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("same length") << "" << exampleRecord << "settings restored from";
+        QTest::newRow("22 fields, no unit") << "" << exampleRecord + ";111;111"
+                                            << "reserved fields are left out";
+        QTest::newRow("20 fields, newer unit")
+            << "1.0.10.2" << exampleRecord << "take the firmware's two reserved fields";
+        QTest::newRow("no record") << "" << QByteArray("1;2;3") << "no settings record";
+        QTest::newRow("unreadable") << "" << QByteArray() << qt_error_string(EACCES);
+    }
+    void restoresSayWhatTheyDid()
+    {
+        QFETCH(QString, firmware);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, said);
+        writeFile(path("settings.txt"), content);
+        if (content.isEmpty())
+            QVERIFY(QFile::setPermissions(path("settings.txt"), QFile::Permissions()));
+        PseudoTerminal line;
+        std::unique_ptr<MainWindow> window =
+            firmware.isEmpty() ? std::make_unique<MainWindow>(Candidates::named({}))
+                               : windowDetectedOn(line, firmware.toLatin1());
+        QVERIFY(window);
+        const QString before = window->createDataString();
+        DialogAnswers answers(window.get(), {path("settings.txt")});
+        passOverFolderPermissions(false);
+        window->form().restoreButton->click();
+        passOverFolderPermissions(true);
+        if (said.contains("restore") || said.contains("reserved")) {
+            QVERIFY(answers.warnings.isEmpty());
+            QVERIFY2(notice(*window).contains(said), qPrintable(notice(*window)));
+            QCOMPARE(window->createDataString().left(exampleRecord.size()).toLatin1(),
+                     exampleRecord);
+        } else {
+            QCOMPARE(answers.warnings.size(), 1);
+            QVERIFY2(answers.warnings[0].contains(said), qPrintable(answers.warnings[0]));
+            QCOMPARE(window->createDataString(), before);
+        }
     }
 
     void restoreFromFifoDoesNotBlock()
     {
         QVERIFY(mkfifo(QFile::encodeName(path("pipe.txt")).constData(), 0600) == 0);
         MainWindow window(Candidates::named({}));
-        answerDialogs(&window, {path("pipe.txt")});
+        DialogAnswers answers(&window, {path("pipe.txt")});
         window.form().restoreButton->click();
         QCOMPARE(window.createDataString().toLatin1(), startRecord);
+        QCOMPARE(answers.warnings.size(), 1);
     }
 };
 

@@ -85,7 +85,7 @@ private Q_SLOTS:
 
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("einstellungen.txt"));
-        answerDialogs(&window, {file});
+        DialogAnswers answers(&window, {file});
         form.recordButton->click();
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));

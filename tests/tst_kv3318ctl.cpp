@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -152,8 +153,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         const QByteArray record = basicRecord.toLatin1();
-        QTest::newRow("longer record") << QStringList{"put"} << record + ";111;111" << 4
-                                       << "22 fields, but the unit's firmware takes 20";
         QTest::newRow("letter") << QStringList{"put"} << QByteArray(record).replace(";10;", ";1O;")
                                 << 4
                                 << "field 11 (food timer, minutes) is \"1O\"; allowed: 1 to 15";
@@ -199,16 +198,16 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(int, status);
         QFETCH(QString, message);
-        VirtualUnitProcess unit({"--firmware", "1.0.10.1"});
         QTemporaryDir folder;
         if (!file.isNull())
             arguments << writeFile(folder, file);
-        const Outcome outcome = run({unit.portPath()}, arguments);
+        // Refused before any port is opened: the only candidate is missing,
+        // and trying it would say so instead.
+        const Outcome outcome = run({"/nonexistent/ttyUSB7"}, arguments);
         QCOMPARE(outcome.status, status);
         QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
         QCOMPARE(outcome.err.count('\n'), 0);
         QVERIFY(!outcome.err.endsWith('.'));
-        QVERIFY(unit.lines().filter(QRegularExpression("^(settings|adjust|other)")).isEmpty());
     }
 
     // What a script does with the output: a backup restored from its file and
@@ -339,17 +338,39 @@ private Q_SLOTS:
                  qPrintable(alone.err));
     }
 
-    // A signal while a port is open ends the command through its clean-up:
-    // the port closed and its lock released, the status the signal's.
-    void signalDuringGetClosesThePort()
+    // A signal while a command waits for the unit ends it through its
+    // clean-up, its port closed and its lock released, with the signal's
+    // status: while the candidates are probed, or while the unit is asked.
+    void endedBySignalWhileWaiting_data()
     {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("answersProbe");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("list probing") << QStringList{"list"} << false << SIGTERM;
+        QTest::newRow("get probing") << QStringList{"get"} << false << SIGINT;
+        QTest::newRow("get asking") << QStringList{"get"} << true << SIGTERM;
+        QTest::newRow("set asking") << QStringList{"set", "foodMinutes=3"} << true << SIGHUP;
+        QTest::newRow("put reading back") << QStringList{"put", "-"} << true << SIGTERM;
+    }
+    void endedBySignalWhileWaiting()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, answersProbe);
+        QFETCH(int, signal);
         PseudoTerminal line;
-        std::unique_ptr<QProcess> get = startCtl({line.slavePath()}, {"get"});
+        std::unique_ptr<QProcess> ctl = startCtl({line.slavePath()}, arguments);
+        ctl->write(basicRecord.toLatin1());
+        ctl->closeWriteChannel();
         QCOMPARE(line.read(4, 5000), QByteArray("\x02?\x03\r"));
-        ::kill(pid_t(get->processId()), SIGTERM);
-        const Outcome outcome = finish(*get);
-        QCOMPARE(get->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(outcome.status, 143);
+        if (answersProbe) {
+            QVERIFY(line.write(frame("KV3318 1.0.10.1")));
+            QVERIFY(line.read(200, 1000).endsWith(frame("0data")));
+        }
+        ::kill(pid_t(ctl->processId()), signal);
+        const Outcome outcome = finish(*ctl);
+        QCOMPARE(ctl->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(outcome.status, 128 + signal);
+        QVERIFY(QSerialPort(line.slavePath()).open(QIODevice::ReadWrite));
     }
 
     // The form's rules move settings that were not named: each is said.
@@ -409,8 +430,8 @@ private Q_SLOTS:
                 qPrintable(outcome.err));
     }
 
-    // What get --json prints, put --json takes back, edited or not; get NAME
-    // gives single values.
+    // What get --json prints, put --json takes back, edited or not, on a
+    // unit of either record length; get NAME gives single values.
     void jsonRoundTrips()
     {
         VirtualUnitProcess unit({"--firmware", "1.0.10.2", "--settings", basicRecord});
@@ -437,6 +458,14 @@ private Q_SLOTS:
         QCOMPARE(run({unit.portPath()}, {"get", "--json"}).out, edited);
         QCOMPARE(run({unit.portPath()}, {"get", "foodMinutes", "pulseSeconds", "mode"}).out,
                  "11\n0.57\ninterval");
+
+        VirtualUnitProcess older({"--firmware", "1.0.10.1"});
+        put = startCtl({older.portPath()}, {"put", "--json", "-"});
+        put->write(edited.toUtf8());
+        put->closeWriteChannel();
+        const Outcome shorter = finish(*put);
+        QVERIFY2(shorter.status == 0, qPrintable(shorter.err));
+        QCOMPARE(shorter.out, QString(basicRecord).replace(";38;10;", ";57;11;"));
     }
 
     // A run from 2.49 s sends 2.49, then the end, 2.50, one step later, and

@@ -41,7 +41,6 @@ private Q_SLOTS:
     void imagesHeldAtTheirShownSize();
     void typedPowerIsTakenWhole();
     void stormTimesFollowTheStormSwitch();
-    void waveControllerDrivesSocketsThreeAndFour();
     void detectedUnitUnlocksTransferAndAdjustment();
     void silentCandidatesLeaveTransferLocked();
 };
@@ -126,9 +125,8 @@ void MainWindowTest::imagesHeldAtTheirShownSize()
              QImage(":/images/shown/pulse@2x.png").convertToFormat(QImage::Format_RGB32));
 }
 
-// The rules themselves are the fixture's; here, that typed digits count only
-// once the entry is committed: "50" must not pass through 5, which would
-// snap to 0.
+// Typed digits count only once the entry is committed: "50" must not pass
+// through 5, which would snap to 0. A value the rules move is said.
 void MainWindowTest::typedPowerIsTakenWhole()
 {
     MainWindow window(Candidates::named({}));
@@ -144,6 +142,13 @@ void MainWindowTest::typedPowerIsTakenWhole()
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY2(box->value() == 50, qPrintable(box->objectName()));
     }
+    QVERIFY(notice(window).isEmpty());
+    window.form().power12SpinBox->selectAll();
+    QTest::keyClicks(window.form().power12SpinBox, "20");
+    QTest::keyClick(window.form().power12SpinBox, Qt::Key_Return);
+    QCOMPARE(window.form().power12SpinBox->value(), 0);
+    QCOMPARE(notice(window),
+             "power1Socket2 became 0 by the form's rules (20 entered; 0, or 30 to 100 %)");
 }
 
 void MainWindowTest::stormTimesFollowTheStormSwitch()
@@ -153,44 +158,6 @@ void MainWindowTest::stormTimesFollowTheStormSwitch()
     window.form().stormCheckBox->setChecked(true);
     QVERIFY(window.form().stormDSpinBox->isEnabled() && window.form().stormHSpinBox->isEnabled());
     QVERIFY(window.form().stormHLabel->isEnabled() && window.form().stormDLabel->isEnabled());
-}
-
-void MainWindowTest::waveControllerDrivesSocketsThreeAndFour()
-{
-    MainWindow window(Candidates::named({}));
-    const QList<QSpinBox *> driven{window.form().power13SpinBox, window.form().power14SpinBox,
-                                   window.form().power23SpinBox, window.form().power24SpinBox};
-    window.form().power14SpinBox->setValue(30);
-    window.form().power24SpinBox->setValue(80);
-    window.form().inverseCheckBox->setChecked(true);
-    QCOMPARE(window.form().power14SpinBox->value(), 80);
-    QCOMPARE(window.form().power24SpinBox->value(), 30);
-    window.form().inverseCheckBox->setChecked(false);
-    window.form().power13SpinBox->setValue(40);
-
-    window.form().wavectrlCheckBox->setChecked(true);
-    for (QSpinBox *box : driven) {
-        QVERIFY2(!box->isEnabled(), qPrintable(box->objectName()));
-        QCOMPARE(box->value(), box->objectName().startsWith("power1") ? 0 : 100);
-    }
-    QVERIFY(window.form().waveSSpinBox->isEnabled() && window.form().inverseCheckBox->isEnabled());
-    // No unit detected: no adjustment run.
-    QVERIFY(!window.form().startButton->isEnabled() && !window.form().stopButton->isEnabled());
-    QVERIFY(!window.form().waveAutoLabel->isEnabled());
-
-    window.form().inverseCheckBox->setChecked(true);
-    window.form().power13SpinBox->setValue(60);
-    window.form().power24SpinBox->setValue(70);
-    window.form().wavectrlCheckBox->setChecked(false);
-    QVERIFY(!window.form().inverseCheckBox->isChecked() &&
-            !window.form().inverseCheckBox->isEnabled());
-    QCOMPARE(window.form().power13SpinBox->value(), 60);
-    QCOMPARE(window.form().power14SpinBox->value(), 70); // swapped by the unchecking
-    QCOMPARE(window.form().power23SpinBox->value(), 0);
-    QCOMPARE(window.form().power24SpinBox->value(), 0);
-    for (QSpinBox *box : driven)
-        QVERIFY2(box->isEnabled(), qPrintable(box->objectName()));
-    QVERIFY(!window.form().waveSSpinBox->isEnabled());
 }
 
 void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()
@@ -203,6 +170,7 @@ void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()
              "interface detected on: " + unit.slavePath() + "   (1.0.10.2)");
     QVERIFY(window.form().receiveButton->isEnabled() && !window.form().startButton->isEnabled());
     window.form().wavectrlCheckBox->setChecked(true);
+    QVERIFY(window.form().waveSSpinBox->isEnabled() && !window.form().power13SpinBox->isEnabled());
     QVERIFY(window.form().startButton->isEnabled() && window.form().stopButton->isEnabled());
     QVERIFY(window.form().waveAutoLabel->isEnabled());
 }
@@ -215,6 +183,8 @@ void MainWindowTest::silentCandidatesLeaveTransferLocked()
     statusLabel(window)->clear();
     window.form().wavectrlCheckBox->setChecked(true);
     QCOMPARE(silent.read(4), QByteArray("\x02?\x03\r"));
+    // No unit: no adjustment run, whatever the wave controller.
+    QVERIFY(!window.form().startButton->isEnabled() && !window.form().waveAutoLabel->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(statusLabel(window)->text(), QString("no interface detected"), 5000);
     QVERIFY(!window.form().sendButton->isEnabled() && !window.form().receiveButton->isEnabled());
     QVERIFY(!window.form().startButton->isEnabled() && !window.form().stopButton->isEnabled());

@@ -38,8 +38,8 @@ QByteArray subnegotiation(const QByteArray &content)
 
 // One transport with a spy on each of its signals.
 struct Opening {
-    explicit Opening(const QString &url)
-        : transport(url), opened(&transport, &Transport::opened),
+    explicit Opening(const QString &url, const LinkTimings &timings = {})
+        : transport(url, timings), opened(&transport, &Transport::opened),
           failed(&transport, &Transport::openFailed), lost(&transport, &Transport::lost)
     {
         transport.open();
@@ -265,9 +265,11 @@ void NetworkTest::connectTimesOut()
     filler.connectToHost(QHostAddress::LocalHost, server.serverPort());
     QVERIFY(QTest::qWaitFor([&] { return filler.state() == QAbstractSocket::ConnectedState; }));
 
-    Opening opening(QStringLiteral("socket://127.0.0.1:%1").arg(server.serverPort()));
-    QVERIFY(!opening.waitForOutcome(2500));
-    QVERIFY(opening.waitForOutcome(1500));
+    LinkTimings shortConnect;
+    shortConnect.connectMs = 200;
+    Opening opening(QStringLiteral("socket://127.0.0.1:%1").arg(server.serverPort()), shortConnect);
+    QVERIFY(!opening.waitForOutcome(150));
+    QVERIFY(opening.waitForOutcome(1000));
     QCOMPARE(opening.failure().kind, OpenFailure::Unreachable);
     QCOMPARE(opening.failure().text, "timed out");
 }
@@ -361,9 +363,11 @@ void NetworkTest::rfc2217ServerWithoutAnswer()
         server.leaveUnanswered(2);
     else
         server.setAnswer(ComPortServer::Answer::Silence);
-    Opening opening(server.url());
-    QVERIFY(!opening.waitForOutcome(3000));
-    QVERIFY(opening.waitForOutcome(4000));
+    LinkTimings shortAnswer;
+    shortAnswer.negotiationMs = 300;
+    Opening opening(server.url(), shortAnswer);
+    QVERIFY(!opening.waitForOutcome(250));
+    QVERIFY(opening.waitForOutcome(1000));
     QCOMPARE(opening.failure().kind, OpenFailure::Refused);
     QTEST(opening.failure().text, "text");
 }

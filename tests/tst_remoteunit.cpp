@@ -1,15 +1,13 @@
 #include "candidates.h"
-#include "mainwindow.h"
+#include "protocol.h"
 #include "records.h"
 #include "ser2netprocess.h"
-#include "ui_mainwindow.h"
 #include "unitfinder.h"
 #include "virtualunitprocess.h"
 
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QProcess>
-#include <QStatusBar>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,18 +32,22 @@ Outcome runCtl(const QStringList &arguments)
             QString::fromLocal8Bit(ctl.readAllStandardError()).trimmed()};
 }
 
-QString statusText(MainWindow &window)
+// Tries again after 100 ms, then 200, 400 and at most 800.
+LinkTimings quickRetries()
 {
-    return window.statusBar()->findChild<QLabel *>()->text();
+    LinkTimings timings;
+    timings.firstRetryMs = 100;
+    timings.longestRetryMs = 800;
+    return timings;
 }
 
-// When each probe of the finder's candidates began, in milliseconds from the
-// clock's start.
+// When each probe of the candidates began, in milliseconds from the clock's
+// start.
 struct ProbeStarts {
-    explicit ProbeStarts(UnitFinder *finder)
+    template <typename Finder> explicit ProbeStarts(Finder *finder)
     {
         clock.start();
-        QObject::connect(finder, &UnitFinder::probingChanged, finder, [this](bool probing) {
+        QObject::connect(finder, &Finder::probingChanged, finder, [this](bool probing) {
             if (probing)
                 times << clock.elapsed();
         });
@@ -125,35 +127,32 @@ private Q_SLOTS:
     }
 
     // The adapter behind ser2net is plugged in late, then ser2net goes away
-    // and comes back: the window follows without being asked to search, and
-    // waits longer after each failed try, but not after a success.
-    void windowFollowsAUnitThroughTcp()
+    // and comes back: the unit is followed without being asked to search,
+    // waiting longer after each failed try, but not after a success.
+    void followsAUnitThroughTcp()
     {
         QTemporaryDir folder;
         const QString device = folder.filePath("adapter");
         Ser2netProcess ser2net(device);
         QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
-        MainWindow window(Candidates::named({ser2net.socketUrl()}));
-        auto *finder = window.findChild<UnitFinder *>();
-        QVERIFY(finder);
-        finder->setRetryWaits(100, 800);
-        ProbeStarts starts(finder);
+        Protocol link(Candidates::named({ser2net.socketUrl()}), quickRetries(), {});
+        QSignalSpy detected(&link, &Protocol::interfaceDetected);
+        ProbeStarts starts(&link);
+        link.checkInterface();
 
         // ser2net takes each connection and closes it: no device to open.
         QTRY_VERIFY_WITH_TIMEOUT(starts.times.size() >= 5, 5000);
         const QList<qint64> waits = starts.waitsFrom(0);
-        const QList<qint64> least{200, 400, 800, 800};
+        const QList<qint64> least{100, 200, 400, 800};
         for (qsizetype i = 0; i < least.size(); ++i)
             QVERIFY2(waits[i] >= least[i] * 9 / 10 && waits[i] < least[i] + 400,
                      qPrintable(waitsText(waits)));
-        QVERIFY(!window.form().sendButton->isEnabled());
+        QVERIFY(!link.isDetected());
 
-        VirtualUnitProcess unit({"--link", device, "--settings", exampleRecord + ";111;111"});
-        QTRY_VERIFY_WITH_TIMEOUT(window.form().sendButton->isEnabled(), 2500);
-        QCOMPARE(statusText(window),
-                 "interface detected on: " + ser2net.socketUrl() + "   (1.0.10.2)");
-        window.form().receiveButton->click();
-        QTRY_COMPARE(window.createDataString(), exampleRecord + ";111;111");
+        VirtualUnitProcess unit({"--link", device});
+        QTRY_VERIFY_WITH_TIMEOUT(link.isDetected(), 2500);
+        QCOMPARE(detected.last().first().toStringList(),
+                 QStringList({ser2net.socketUrl(), "1.0.10.2"}));
         // Found, nothing is tried any more.
         const qsizetype triesWhenFound = starts.times.size();
         QTest::qWait(1000);
@@ -162,7 +161,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         ser2net.stop();
-        QTRY_COMPARE_WITH_TIMEOUT(statusText(window), QString("no interface detected"), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!link.isDetected(), 2000);
         QVERIFY(clock.elapsed() < 2000);
         const qint64 lostAt = starts.clock.elapsed();
         // The success began the waits anew.
@@ -172,8 +171,7 @@ private Q_SLOTS:
 
         ser2net.start();
         QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
-        QTRY_VERIFY_WITH_TIMEOUT(window.form().sendButton->isEnabled(), 2500);
-        QVERIFY(statusText(window).contains(ser2net.socketUrl()));
+        QTRY_VERIFY_WITH_TIMEOUT(link.isDetected(), 2500);
     }
 
     // A unit that stays silent on a connection that stands is asked once,
@@ -183,9 +181,9 @@ private Q_SLOTS:
         VirtualUnitProcess silent({"--silent"});
         Ser2netProcess ser2net(silent.portPath());
         QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
-        UnitFinder finder(Candidates::named({ser2net.rfc2217Url(), "socket://tank-pi"}));
+        UnitFinder finder(Candidates::named({ser2net.rfc2217Url(), "socket://tank-pi"}),
+                          quickRetries());
         finder.setWatching(true);
-        finder.setRetryWaits(100, 800);
         QSignalSpy ended(&finder, &UnitFinder::searchEnded);
         QSignalSpy probing(&finder, &UnitFinder::probingChanged);
         finder.search();

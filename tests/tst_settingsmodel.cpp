@@ -1,71 +1,42 @@
-// The settings model on its own: what the record check and the settings by
-// name let through at each limit, the rules that move several settings at
-// once, and the form's controls against the model's limits.
+// The settings model on its own: the record at both lengths, the record
+// check at each limit, the settings by name and as JSON, the rules that move
+// several settings at once, and the form's controls against the model's
+// limits.
 
-#include "formcase.h"
+#include "formview.h"
 #include "namedsettings.h"
 #include "recordcheck.h"
 #include "recordcomparison.h"
+#include "records.h"
 #include "settingfields.h"
+#include "settingsrecord.h"
+#include "ui_mainwindow.h"
 
-#include <QFile>
+#include <QJsonObject>
+#include <QMainWindow>
 #include <QTest>
-#include <QXmlStreamReader>
 
 namespace
 {
-const QString example = QStringLiteral("1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0");
+const QString example = QString::fromLatin1(exampleRecord);
+const QString start = QString::fromLatin1(startRecord);
 
-QString withField(int position, const QString &value)
+QString withField(const QString &record, int position, const QString &value)
 {
-    QStringList fields = example.split(QLatin1Char(';'));
+    QStringList fields = record.split(QLatin1Char(';'));
     fields[position] = value;
     return fields.join(QLatin1Char(';'));
 }
 
-struct SpinBox {
-    QString type;
-    double minimum = 0;
-    double maximum = 0;
-    double step = 0;
-};
-
-// Every spin box of the form, with Qt's defaults where the form sets nothing.
-QHash<QString, SpinBox> spinBoxes(const QString &uiFile)
+// The record a form gets from `record` read over `before`.
+QString readOver(const QString &before, const QString &record,
+                 SettingsRecord::Length length = SettingsRecord::Basic)
 {
-    QFile file(uiFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QHash<QString, SpinBox> boxes;
-    QXmlStreamReader xml(&file);
-    QString current;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        // A spin box holds no other widget: its end is the end of its properties.
-        if (xml.isEndElement() && xml.name() == QLatin1String("widget"))
-            current.clear();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("widget")) {
-            const QString type = xml.attributes().value("class").toString();
-            current = type.endsWith(QLatin1String("SpinBox"))
-                          ? xml.attributes().value("name").toString()
-                          : QString();
-            if (!current.isEmpty())
-                boxes[current] = {type, 0, type == "QSpinBox" ? 99 : 99.99, 1};
-        } else if (xml.name() == QLatin1String("property") && !current.isEmpty()) {
-            const QString property = xml.attributes().value("name").toString();
-            xml.readNextStartElement();
-            const double value = xml.readElementText().toDouble();
-            if (property == QLatin1String("minimum"))
-                boxes[current].minimum = value;
-            else if (property == QLatin1String("maximum"))
-                boxes[current].maximum = value;
-            else if (property == QLatin1String("singleStep"))
-                boxes[current].step = value;
-        }
-    }
-    return xml.hasError() ? QHash<QString, SpinBox>() : boxes;
+    Settings settings;
+    SettingsRecord::read(settings, before, SettingsRecord::Basic);
+    if (!SettingsRecord::read(settings, record, length))
+        return QStringLiteral("ignored");
+    return SettingsRecord::write(settings, length);
 }
 } // namespace
 
@@ -74,6 +45,79 @@ class SettingsModelTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The record as the form has always read and written it: the order of
+    // reading makes every value end as the record holds it, and the rules
+    // keep what no control could show from the form.
+    void recordReading_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("example") << start << example << example;
+        QTest::newRow("separators around") << start << ";" + example + ";" << example;
+        QTest::newRow("a field empty")
+            << start << QString(example).replace("1;100;", "1;;") << "ignored";
+        QTest::newRow("extended at basic") << start << example + ";111;111"
+                                           << "ignored";
+        QTest::newRow("24 storm hours are a day")
+            << start << withField(example, 13, "24") << withField(example, 13, "24");
+        QTest::newRow("60 interval minutes are an hour")
+            << start << withField(example, 15, "60") << withField(example, 15, "60");
+        QTest::newRow("no storm period is an hour")
+            << example << withField(example, 13, "0") << withField(example, 13, "1");
+        QTest::newRow("no interval is a minute")
+            << example << withField(example, 15, "0") << withField(example, 15, "1");
+        QTest::newRow("pulse over the sequential time")
+            << start << withField(withField(withField(example, 0, "2"), 9, "500"), 16, "1")
+            << withField(withField(withField(example, 0, "2"), 9, "100"), 16, "1");
+        QTest::newRow("not a number is 0, limited")
+            << example << withField(example, 10, "abc") << withField(example, 10, "1");
+        QTest::newRow("no such page") << example << withField(example, 0, "7") << example;
+        QTest::newRow("huge, limited")
+            << start << withField(example, 1, "4294967295") << withField(example, 1, "100");
+        QTest::newRow("moonlight with a sign")
+            << start << withField(example, 11, "-1") << withField(example, 11, "0");
+        QTest::newRow("storm with a sign") << start << withField(example, 12, "-1") << example;
+        QTest::newRow("power snaps") << start << withField(withField(example, 1, "1"), 2, "29")
+                                     << withField(withField(example, 1, "30"), 2, "0");
+    }
+    void recordReading()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, record);
+        QTEST(readOver(before, record), "after");
+    }
+
+    void extendedRecord()
+    {
+        QCOMPARE(readOver(start, example + ";111;111", SettingsRecord::Extended),
+                 example + ";111;111");
+        // The two reserved fields are written as they always are.
+        QCOMPARE(readOver(start, example + ";0;7", SettingsRecord::Extended), example + ";111;111");
+        QCOMPARE(readOver(start, example, SettingsRecord::Extended), "ignored");
+    }
+
+    void firmwareTakesItsLength_data()
+    {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<uint>("packed");
+        QTest::newRow("newer") << "1.0.10.2" << 0x01000A02u;
+        QTest::newRow("last basic") << "1.0.10.1" << 0x01000A01u;
+        QTest::newRow("letters dropped") << "V1.0.11.0" << 0x01000B00u;
+        QTest::newRow("empty parts dropped") << "1..0.10.1" << 0x01000A01u;
+        QTest::newRow("a part carries") << "1.0.9.256" << 0x01000A00u;
+        QTest::newRow("three parts") << "1.0.11" << 0u;
+        QTest::newRow("five parts") << "1.0.10.1.0" << 0u;
+    }
+    void firmwareTakesItsLength()
+    {
+        QFETCH(QString, firmware);
+        QFETCH(uint, packed);
+        QCOMPARE(SettingsRecord::packedVersion(firmware), packed);
+        QCOMPARE(SettingsRecord::lengthFor(firmware),
+                 packed > 0x01000A01u ? SettingsRecord::Extended : SettingsRecord::Basic);
+    }
+
     // Each field just inside and just outside what the form can write.
     void recordCheck_data()
     {
@@ -111,22 +155,36 @@ private Q_SLOTS:
         QFETCH(int, position);
         QFETCH(QString, value);
         QFETCH(bool, allowed);
-        const std::optional<QString> problem =
-            SettingsRecord::problem(withField(position, value), SettingsRecord::Basic);
-        QVERIFY2(problem.has_value() != allowed, qPrintable(problem.value_or("no problem")));
-        if (problem)
-            QVERIFY2(problem->startsWith(QStringLiteral("field %1 (").arg(position + 1)),
-                     qPrintable(*problem));
+        const std::optional<SettingsRecord::Problem> problem =
+            SettingsRecord::problem(withField(example, position, value), SettingsRecord::Basic);
+        QCOMPARE(!problem, allowed);
+        if (problem) {
+            QCOMPARE(problem->kind, SettingsRecord::Problem::NotAllowed);
+            QCOMPARE(problem->position, position);
+            QCOMPARE(problem->text, value);
+        }
     }
 
     void recordCheckSaysWhatIsAllowed()
     {
-        QCOMPARE(SettingsRecord::problem(withField(18, "251"), SettingsRecord::Basic).value_or(""),
-                 "field 19 (wave time, hundredths of a second) is \"251\"; allowed: 30 to 250");
-        QCOMPARE(SettingsRecord::problem(withField(13, "0"), SettingsRecord::Basic).value_or(""),
-                 "field 14 (storm period, hours) is \"0\"; allowed: 1 to 191");
-        QCOMPARE(SettingsRecord::problem(withField(7, "29"), SettingsRecord::Basic).value_or(""),
-                 "field 8 (power 2 of socket 3, %) is \"29\"; allowed: 0 or 30 to 100");
+        const auto allowed = [](int position, const QString &value) {
+            const SettingsRecord::Problem problem = *SettingsRecord::problem(
+                withField(example, position, value), SettingsRecord::Basic);
+            return QStringList{QString::number(problem.minimum),
+                               QString::number(problem.lowestRunning),
+                               QString::number(problem.maximum)};
+        };
+        QCOMPARE(allowed(18, "251"), QStringList({"30", "0", "250"}));
+        QCOMPARE(allowed(13, "0"), QStringList({"1", "0", "191"}));
+        QCOMPARE(allowed(7, "29"), QStringList({"0", "30", "100"}));
+        const SettingsRecord::Problem length =
+            *SettingsRecord::problem(example + ";111;111", SettingsRecord::Basic);
+        QCOMPARE(length.kind, SettingsRecord::Problem::OtherLength);
+        QCOMPARE(length.fields, 22);
+        QCOMPARE(SettingsRecord::problem("1;2", SettingsRecord::Basic)->kind,
+                 SettingsRecord::Problem::NotARecord);
+        QCOMPARE(SettingsRecord::problem(example + ";111;x", SettingsRecord::Extended)->kind,
+                 SettingsRecord::Problem::NotANumber);
     }
 
     // Fields differ by their settings only: a record of the other length
@@ -136,80 +194,89 @@ private Q_SLOTS:
         QTest::addColumn<QString>("other");
         QTest::addColumn<QStringList>("differences");
         QTest::newRow("same") << example << QStringList();
-        QTest::newRow("extended") << example + ";111;111" << QStringList();
         QTest::newRow("reserved fields") << example + ";0;7" << QStringList();
         QTest::newRow("first and last")
-            << withField(0, "2").chopped(1) + "1"
-            << QStringList({"1 mode (0 pulse, 1 interval, 2 sequential) 1 2",
-                            "20 wave inverse, 0 or 1 0 1"});
-        QTest::newRow("storm period")
-            << withField(13, "27") << QStringList{"14 storm period, hours 26 27"};
-        QTest::newRow("a field short")
-            << example.section(';', 0, 18) << QStringList{"20 wave inverse, 0 or 1 0 "};
+            << withField(withField(example, 0, "2"), 19, "1") << QStringList({"0 1 2", "19 0 1"});
+        QTest::newRow("a field short") << example.section(';', 0, 18) << QStringList{"19 0 "};
     }
     void recordComparison()
     {
         QFETCH(QString, other);
-        QFETCH(QStringList, differences);
         QStringList found;
         for (const SettingsRecord::Difference &difference :
              SettingsRecord::differences(example, other))
-            found << QStringLiteral("%1 %2 %3 %4")
-                         .arg(difference.number)
-                         .arg(difference.name, difference.first, difference.second);
-        QCOMPARE(found, differences);
+            found << QStringLiteral("%1 %2 %3")
+                         .arg(difference.position)
+                         .arg(difference.first, difference.second);
+        QTEST(found, "differences");
     }
 
-    // A value the form's control could not hold is refused, with what is
-    // allowed, and changes nothing; an allowed one is taken as it is.
+    // A value the form's control could not hold is refused and changes
+    // nothing; an allowed one is taken as it is.
     void namedSettings_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("record");
-        const QString start = "0;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
-        const auto refused = [&](const char *row, const QString &name, const QString &value,
-                                 const QString &allowed) {
-            QTest::newRow(row) << name << value
-                               << QStringLiteral("%1: \"%2\" is not allowed; allowed: %3")
-                                      .arg(name, value, allowed)
-                               << start;
-        };
-        refused("power one step up", "power1Socket1", "1", "0 or 30 to 100");
-        refused("power below running", "power2Socket4", "29", "0 or 30 to 100");
-        refused("power above full", "power1Socket3", "101", "0 or 30 to 100");
-        refused("pulse too short", "pulseSeconds", "0.29", "0.30 to 8.00 in steps of 0.01");
-        refused("pulse between steps", "pulseSeconds", "1.005", "0.30 to 8.00 in steps of 0.01");
-        refused("wave too long", "waveSeconds", "2.51", "0.30 to 2.50 in steps of 0.01");
-        refused("storm hours a day", "stormHours", "24", "0 to 23");
-        refused("interval minutes an hour", "intervalMinutes", "60", "0 to 59");
-        refused("sequential too long", "sequentialSeconds", "11", "1 to 10");
-        refused("no food timer", "foodMinutes", "0", "1 to 15");
-        refused("no such mode", "mode", "3", "pulse, interval, sequential");
-        refused("flag two", "night", "2", "0 or 1");
+        for (const auto &[name, value] :
+             QList<std::pair<const char *, const char *>>{{"power1Socket1", "1"},
+                                                          {"power2Socket4", "29"},
+                                                          {"power1Socket3", "101"},
+                                                          {"pulseSeconds", "0.29"},
+                                                          {"pulseSeconds", "1.005"},
+                                                          {"waveSeconds", "2.51"},
+                                                          {"stormHours", "24"},
+                                                          {"intervalMinutes", "60"},
+                                                          {"sequentialSeconds", "11"},
+                                                          {"foodMinutes", "0"},
+                                                          {"mode", "3"},
+                                                          {"night", "2"},
+                                                          {"colour", "blue"}})
+            QTest::addRow("%s=%s", name, value) << name << value << "refused";
         QTest::newRow("lowest running power") << "power1Socket1"
-                                              << "30"
-                                              << ""
-                                              << "0;30;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
+                                              << "30" << withField(start, 1, "30");
         QTest::newRow("longest wave") << "waveSeconds"
-                                      << "2.5"
-                                      << ""
-                                      << "0;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;250;0";
+                                      << "2.5" << withField(start, 18, "250");
         QTest::newRow("mode by name") << "mode"
-                                      << "sequential"
-                                      << ""
-                                      << "2;0;0;0;0;0;0;0;0;30;1;0;0;1;0;1;1;0;30;0";
+                                      << "sequential" << withField(start, 0, "2");
+        QTest::newRow("switch by word") << "moonlight"
+                                        << "on" << withField(start, 11, "1");
     }
     void namedSettings()
     {
         QFETCH(QString, name);
         QFETCH(QString, value);
-        QFETCH(QString, problem);
-        QFETCH(QString, record);
         Settings settings;
-        QCOMPARE(NamedSettings::set(settings, name, value).value_or(QString()), problem);
-        QCOMPARE(SettingsRecord::write(settings, SettingsRecord::Basic), record);
+        const std::optional<NamedSettings::Problem> problem =
+            NamedSettings::set(settings, name, value);
+        if (problem) {
+            QCOMPARE(problem->name, name);
+            QCOMPARE(problem->kind, SettingFields::find(name)
+                                        ? NamedSettings::Problem::NotAllowed
+                                        : NamedSettings::Problem::UnknownName);
+        }
+        QTEST(problem ? QStringLiteral("refused")
+                      : SettingsRecord::write(settings, SettingsRecord::Basic),
+              "record");
+    }
+
+    // What JSON gives back is what was there, times as whole hundredths.
+    void jsonRoundTrips()
+    {
+        Settings settings;
+        SettingsRecord::read(settings, withField(example, 9, "57"), SettingsRecord::Basic);
+        const QJsonObject json = NamedSettings::toJson(settings);
+        QCOMPARE(json.value("pulseSeconds").toDouble(), 0.57);
+        QCOMPARE(json.value("mode").toString(), "interval");
+        QCOMPARE(json.value("moonlight").toBool(), true);
+        NamedSettings::Problem problem;
+        QCOMPARE(NamedSettings::recordFromJson(json, {}, &problem).value_or(""),
+                 withField(example, 9, "57"));
+        QJsonObject partial = json;
+        partial.remove("stormHours");
+        QVERIFY(!NamedSettings::recordFromJson(partial, {}, &problem));
+        QCOMPARE(problem.kind, NamedSettings::Problem::Missing);
+        QCOMPARE(problem.name, "stormHours");
     }
 
     // Sockets 3 and 4 hold distinct levels, so that a rule that moves the
@@ -230,48 +297,52 @@ private Q_SLOTS:
         QTest::newRow("wave controller on: socket 3 and 4 off, then full")
             << "0;0;0;40;50;0;0;60;70;30;1;0;0;1;0;1;1;0;30;0" << QStringList{"waveController=on"}
             << "0;0;0;0;0;0;0;100;100;30;1;0;0;1;0;1;1;1;30;0";
+        QTest::newRow("a longer pulse pushes the sequential time past it")
+            << withField(start, 0, "2") << QStringList{"pulseSeconds=2.5"}
+            << withField(withField(start, 0, "2"), 9, "250").replace(";1;0;30;0", ";3;0;30;0");
+        QTest::newRow("a pulse on another page leaves it")
+            << start << QStringList{"pulseSeconds=2.5"} << withField(start, 9, "250");
     }
     void rules()
     {
         QFETCH(QString, before);
         QFETCH(QStringList, changes);
-        QFETCH(QString, after);
         Settings settings;
         QVERIFY(SettingsRecord::read(settings, before, SettingsRecord::Basic));
-        QCOMPARE(SettingsRecord::write(settings, SettingsRecord::Basic), before);
         for (const QString &change : changes) {
             const QStringList nameValue = change.split(QLatin1Char('='));
-            QCOMPARE(NamedSettings::set(settings, nameValue[0], nameValue[1]).value_or(""),
-                     QString());
+            QVERIFY(!NamedSettings::set(settings, nameValue[0], nameValue[1]));
         }
-        QCOMPARE(SettingsRecord::write(settings, SettingsRecord::Basic), after);
+        QTEST(SettingsRecord::write(settings, SettingsRecord::Basic), "after");
     }
 
     // The form keeps its own limits; they must be the model's.
     void formControlsHaveTheModelsLimits()
     {
-        const QHash<QString, SpinBox> boxes = spinBoxes(QStringLiteral(KV3318_FORM_UI));
-        QVERIFY(!boxes.isEmpty());
+        QMainWindow window;
+        Ui::MainWindow form;
+        form.setupUi(&window);
+        const FormView view(form);
         int checked = 0;
-        for (const SettingFields::Field &field : SettingFields::fields) {
-            if (field.kind == SettingFields::Kind::Mode || field.kind == SettingFields::Kind::Flag)
+        for (int id = 0; id < SettingFields::Count; ++id) {
+            const SettingFields::Field &field = SettingFields::fields[id];
+            QWidget *control = view.control(SettingFields::Id(id));
+            const auto *box = qobject_cast<QAbstractSpinBox *>(control);
+            if (!box)
                 continue;
-            const QString control = FormCase::controlName(QLatin1String(field.name));
-            QVERIFY2(boxes.contains(control), qPrintable(control));
-            const SpinBox box = boxes[control];
-            const QString got = QStringLiteral("%1 %2 to %3 step %4")
-                                    .arg(control)
-                                    .arg(box.minimum)
-                                    .arg(box.maximum)
-                                    .arg(box.step);
-            const QString wanted = QStringLiteral("%1 %2 to %3 step %4")
-                                       .arg(control)
-                                       .arg(field.minimum)
-                                       .arg(field.maximum)
-                                       .arg(field.step);
-            QCOMPARE(got, wanted);
-            QCOMPARE(box.type,
-                     field.kind == SettingFields::Kind::Time ? "QDoubleSpinBox" : "QSpinBox");
+            const auto limits = [&](double minimum, double maximum, double step) {
+                return QStringLiteral("%1 %2 to %3 step %4")
+                    .arg(control->objectName())
+                    .arg(minimum)
+                    .arg(maximum)
+                    .arg(step);
+            };
+            if (const auto *whole = qobject_cast<const QSpinBox *>(box))
+                QCOMPARE(limits(whole->minimum(), whole->maximum(), whole->singleStep()),
+                         limits(field.minimum, field.maximum, field.step));
+            else if (const auto *time = qobject_cast<const QDoubleSpinBox *>(box))
+                QCOMPARE(limits(time->minimum(), time->maximum(), time->singleStep()),
+                         limits(field.minimum, field.maximum, field.step));
             ++checked;
         }
         QCOMPARE(checked, 16);

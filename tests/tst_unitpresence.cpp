@@ -7,11 +7,9 @@
 #include "pseudoterminal.h"
 #include "records.h"
 #include "ui_mainwindow.h"
-#include "unitlink.h"
 #include "virtualunitprocess.h"
 
 #include <QProcess>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -106,75 +104,6 @@ private Q_SLOTS:
         }
     }
 
-    void silentPortProbedOnceUntilSearchedAgain()
-    {
-        QTemporaryDir dir;
-        VirtualUnitProcess silent({"--silent", "--link", dir.filePath("silent")});
-        MainWindow window(Candidates::named({dir.filePath("silent")}));
-        QVERIFY(!searchButton(window)->isEnabled());
-        QVERIFY(silent.waitForLine("probe"));
-        // Whatever else changes beside it, the port that stayed is not
-        // probed again.
-        QTRY_VERIFY(searchButton(window)->isEnabled());
-        for (int i = 0; i < 3; ++i) {
-            QFile(dir.filePath(QString::number(i))).open(QIODevice::WriteOnly);
-            QTest::qWait(300);
-        }
-        QCOMPARE(silent.lines(), QStringList{"probe"});
-
-        QVERIFY(searchButton(window)->isEnabled());
-        searchButton(window)->click();
-        QVERIFY(!searchButton(window)->isEnabled());
-        QTRY_COMPARE(silent.lines(), QStringList({"probe", "probe"}));
-        QTRY_VERIFY(searchButton(window)->isEnabled());
-        QVERIFY(!window.form().sendButton->isEnabled());
-    }
-
-    // Ports that appear are probed for as long as no unit is found: a name
-    // that now leads to another device counts as new, and so does whatever
-    // is at a lost unit's name.
-    void watchProbesWhatAppearsAndWhatChanged()
-    {
-        QTemporaryDir dir;
-        const QString first = dir.filePath("first"), second = dir.filePath("second");
-        Protocol link(Candidates::named({first, second}));
-        QSignalSpy detected(&link, &Protocol::interfaceDetected);
-        QSignalSpy probing(&link, &Protocol::probingChanged);
-        // Neither exists yet: both fail at once.
-        link.checkInterface();
-        QTRY_COMPARE(probing.count(), 2);
-        probing.clear();
-
-        // A silent port appears, is probed once, and the watch goes on.
-        VirtualUnitProcess silent({"--silent", "--link", first});
-        QVERIFY(silent.waitForLine("probe", 2000));
-        QTRY_COMPARE(probing.count(), 2);
-        // The same name now leads to a unit.
-        VirtualUnitProcess unit;
-        QFile::remove(first);
-        QVERIFY(QFile::link(unit.portPath(), first));
-        QVERIFY(detected.wait(2500));
-        QCOMPARE(detected.last().at(0).toStringList(), QStringList({first, "1.0.10.2"}));
-        QCOMPARE(silent.lines(), QStringList{"probe"});
-    }
-
-    void lostUnitsNameIsProbedAgain()
-    {
-        PseudoTerminal far;
-        Protocol link(Candidates::named({far.slavePath()}));
-        QSignalSpy detected(&link, &Protocol::interfaceDetected);
-        QSignalSpy lost(&link, &Protocol::interfaceLost);
-        link.checkInterface();
-        QCOMPARE(far.read(4), QByteArray(Protocol::request));
-        QVERIFY(far.write(frame("KV3318 1.0.10.2")));
-        QVERIFY(detected.wait());
-        // A hang-up that leaves the device node as it was: the name is
-        // probed again all the same, without any change to tell of it.
-        QVERIFY(far.hangUp());
-        QVERIFY(lost.wait(2000));
-        QCOMPARE(far.read(4), QByteArray(Protocol::request));
-    }
-
     // The names that stay with an adapter hold colons: --port takes them
     // whole, for the window and for kv3318ctl.
     void unitBehindAPathWithColons()
@@ -197,19 +126,6 @@ private Q_SLOTS:
         QVERIFY(ctl.waitForFinished(5000));
         QCOMPARE(ctl.exitCode(), 0);
         QVERIFY(ctl.readAllStandardOutput().startsWith(byPath.toLocal8Bit() + '\t'));
-    }
-
-    void eventLoopRunsWhileACandidateSettles()
-    {
-        PseudoTerminal far;
-        UnitLink link(far.slavePath());
-        int ticks = 0;
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
-        ticker.start(0);
-        link.probe();
-        QCOMPARE(far.read(4), QByteArray(Protocol::request));
-        QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
     }
 };
 

@@ -1,5 +1,8 @@
+// What the window says of the session's outcomes, and how it lets the unit
+// go however it ends.
 #include "candidates.h"
 #include "detectedwindow.h"
+#include "dialoganswers.h"
 #include "mainwindow.h"
 #include "protocol.h"
 #include "pseudoterminal.h"
@@ -7,72 +10,65 @@
 #include "ui_mainwindow.h"
 #include "virtualunitprocess.h"
 
-#include <QMessageBox>
 #include <QProcess>
-#include <QStatusBar>
 #include <QtTest>
 
 #include <csignal>
 
 namespace
 {
-// Answers the next question that opens with the button of this role.
-void answerQuestion(QMessageBox::ButtonRole role, QString *asked)
+const QByteArray stopByte("\x04");
+
+QByteArray adjustFrame(int hundredths)
 {
-    QTimer::singleShot(50, [role, asked] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *asked = box->text();
-        for (QAbstractButton *button : box->buttons()) {
-            if (box->buttonRole(button) == role)
-                return button->click();
-        }
-    });
+    return frame('\x02' + QByteArray::number(hundredths) + ";0");
+}
+
+// A window that has received the settings of `unit`, then had its food
+// timer changed, so that the form holds what the unit does not.
+std::unique_ptr<MainWindow> windowWithChanges(VirtualUnitProcess &unit)
+{
+    auto window = std::make_unique<MainWindow>(Candidates::named({unit.portPath()}));
+    window->show();
+    if (!QTest::qWaitFor([&window] { return window->form().receiveButton->isEnabled(); }))
+        return nullptr;
+    window->form().receiveButton->click();
+    if (!QTest::qWaitFor([&window] { return notice(*window).contains("received"); }))
+        return nullptr;
+    window->form().foodMSpinBox->setValue(window->form().foodMSpinBox->value() + 1);
+    return window;
 }
 } // namespace
 
-// What the window says of what happened, and how it leaves the unit when
-// it goes.
 class WindowReportsTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void closingDuringARunSendsTheStopByte()
+    // The mark follows the form against what the unit holds; a unit that
+    // keeps a value of its own is named with what it holds and what was sent.
+    void sendAndReceiveAreSaid()
     {
-        PseudoTerminal unit;
-        const std::unique_ptr<MainWindow> window = windowDetectedOn(unit);
-        QVERIFY(window);
-        window->show();
-        window->form().wavectrlCheckBox->setChecked(true);
-        window->form().startButton->click();
-        QCOMPARE(unit.read(8), frame("\x02"
-                                     "30;0"));
-        window->close();
-        QCOMPARE(unit.read(1), QByteArray("\x04"));
-        QTRY_VERIFY(!window->isVisible());
-    }
+        VirtualUnitProcess unit(
+            {"--firmware", "1.0.10.1", "--settings", exampleRecord, "--hold", "11=12"});
+        MainWindow window(Candidates::named({unit.portPath()}));
+        QTRY_VERIFY(window.form().receiveButton->isEnabled());
+        window.form().receiveButton->click();
+        QTRY_VERIFY(notice(window).contains("settings received from the unit"));
+        QCOMPARE(window.form().foodMSpinBox->value(), 12);
+        QVERIFY(!window.isWindowModified());
 
-    void endedFromOutsideDuringARunSendsTheStopByte_data()
-    {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("closed terminal") << SIGHUP;
-    }
-
-    void endedFromOutsideDuringARunSendsTheStopByte()
-    {
-        QFETCH(int, signal);
-        VirtualUnitProcess unit;
-        QProcess tool;
-        tool.setProcessChannelMode(QProcess::ForwardedChannels);
-        tool.start(KV3318_CONFIG_STARTS_A_RUN, {"--port", unit.portPath()});
-        QVERIFY(unit.waitForLine("adjust 30;0", 5000));
-        ::kill(pid_t(tool.processId()), signal);
-        QVERIFY(unit.waitForLine("stop"));
-        QTRY_COMPARE_WITH_TIMEOUT(tool.state(), QProcess::NotRunning, 3000);
-        QCOMPARE(tool.exitCode(), 128 + signal);
+        window.form().foodMSpinBox->setValue(10);
+        QVERIFY(window.isWindowModified());
+        QVERIFY(notice(window).contains("changes that the unit does not have"));
+        window.form().sendButton->click();
+        QTRY_COMPARE(notice(window), "the unit holds other settings than were sent: food timer, "
+                                     "minutes is 12, not 10");
+        QVERIFY(window.isWindowModified());
+        window.form().foodMSpinBox->setValue(12);
+        window.form().sendButton->click();
+        QTRY_COMPARE(notice(window), "settings sent to the unit and confirmed");
+        QVERIFY(!window.isWindowModified());
     }
 
     // No answer: said within the deadline, the buttons back, and a late
@@ -83,47 +79,106 @@ private Q_SLOTS:
         const std::unique_ptr<MainWindow> detected = windowDetectedOn(line);
         QVERIFY(detected);
         MainWindow &window = *detected;
-        const QString start = window.createDataString();
         window.form().foodMSpinBox->setValue(7);
         window.form().receiveButton->click();
         QVERIFY(!window.form().receiveButton->isEnabled() &&
                 !window.form().sendButton->isEnabled());
         QCOMPARE(line.read(8), frame("0data"));
-        QTRY_VERIFY_WITH_TIMEOUT(notice(window).contains("did not answer"), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(notice(window).contains("did not answer within 2 second"), 3000);
         QVERIFY(window.form().receiveButton->isEnabled() && window.form().sendButton->isEnabled());
         QVERIFY(line.write(frame(otherRecord + ";111;111")));
         line.readFor(100);
         QCOMPARE(window.form().foodMSpinBox->value(), 7);
     }
 
-    // The form against what the unit confirmed: modified after an edit, not
-    // after a send the unit read back; closing asks while it differs.
-    void changesTheUnitDoesNotHave()
+    // Closing with changes the unit does not have asks: Send sends them,
+    // Discard drops them, Cancel keeps the window.
+    void closingAsks_data()
     {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("sent");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("Send") << "Send" << true << true;
+        QTest::newRow("Discard") << "Discard" << false << true;
+        QTest::newRow("Cancel") << "Cancel" << false << false;
+    }
+    void closingAsks()
+    {
+        QFETCH(QString, answer);
         VirtualUnitProcess unit;
-        MainWindow window(Candidates::named({unit.portPath()}));
-        window.show();
-        QTRY_VERIFY(window.form().receiveButton->isEnabled());
-        window.form().foodMSpinBox->setValue(9);
-        QVERIFY(!window.isWindowModified()); // nothing confirmed yet
-        window.form().receiveButton->click();
-        QTRY_VERIFY(notice(window).contains("received"));
-        QVERIFY(!window.isWindowModified());
+        const std::unique_ptr<MainWindow> window = windowWithChanges(unit);
+        QVERIFY(window);
+        const QString record = window->createDataString();
+        DialogAnswers answers(window.get(), {answer});
+        window->close();
+        QTRY_COMPARE(answers.questions.size(), 1);
+        QVERIFY(answers.questions[0].contains("Send them to the unit before closing?"));
+        QTRY_COMPARE(!window->isVisible(), QTest::currentDataTag() != QByteArray("Cancel"));
+        QTEST(unit.waitForLine("settings " + record, 500), "sent");
+        QTEST(!window->isVisible(), "closed");
+    }
 
-        window.form().foodMSpinBox->setValue(9);
-        QVERIFY(window.isWindowModified());
-        QVERIFY(notice(window).contains("changes that the unit does not have"));
-        window.form().sendButton->click();
-        QTRY_VERIFY(notice(window).contains("sent to the unit and confirmed"));
-        QVERIFY(!window.isWindowModified());
-        QVERIFY(unit.waitForLine("request"));
+    void closingDuringARunSendsTheStopByte()
+    {
+        PseudoTerminal unit;
+        const std::unique_ptr<MainWindow> window = windowDetectedOn(unit);
+        QVERIFY(window);
+        window->show();
+        window->form().wavectrlCheckBox->setChecked(true);
+        window->form().startButton->click();
+        QCOMPARE(unit.read(8), adjustFrame(30));
+        window->close();
+        QCOMPARE(unit.read(1), stopByte);
+        QTRY_VERIFY(!window->isVisible());
+    }
 
-        window.form().foodMSpinBox->setValue(11);
-        QString asked;
-        answerQuestion(QMessageBox::RejectRole, &asked);
-        QVERIFY(!window.close());
-        QVERIFY(asked.contains("Send them"));
-        QVERIFY(window.isVisible());
+    // Whatever takes the window apart during a run, the unit gets its stop
+    // byte, and nothing reaches a widget already gone.
+    void destroyedDuringARunSendsTheStopByte()
+    {
+        PseudoTerminal unit;
+        std::unique_ptr<MainWindow> window = windowDetectedOn(unit);
+        QVERIFY(window);
+        window->show();
+        window->form().wavectrlCheckBox->setChecked(true);
+        window->form().startButton->click();
+        QCOMPARE(unit.read(8), adjustFrame(30));
+        window.reset();
+        QCOMPARE(unit.read(1), stopByte);
+    }
+
+    // Ended from outside, by a closed terminal, a termination or logging
+    // out, even while the close question is open: the run ends with its
+    // stop byte and the program with the signal's status.
+    void endedFromOutsideDuringARun_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("asking");
+        QTest::newRow("SIGTERM") << SIGTERM << false;
+        QTest::newRow("closed terminal") << SIGHUP << false;
+        QTest::newRow("SIGTERM while asking") << SIGTERM << true;
+    }
+    void endedFromOutsideDuringARun()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, asking);
+        VirtualUnitProcess unit;
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (asking)
+            environment.insert("KV3318_TEST_CLOSE", "1");
+        tool.setProcessEnvironment(environment);
+        tool.start(KV3318_CONFIG_STARTS_A_RUN, {"--port", unit.portPath()});
+        QVERIFY(unit.waitForLine("adjust 30;0", 5000));
+        QByteArray said;
+        if (asking)
+            QTRY_VERIFY2((said += tool.readAllStandardOutput()).contains("asked"),
+                         said.constData());
+        ::kill(pid_t(tool.processId()), signal);
+        QVERIFY(unit.waitForLine("stop"));
+        QTRY_COMPARE_WITH_TIMEOUT(tool.state(), QProcess::NotRunning, 3000);
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), 128 + signal);
     }
 
     // Ports that could not be opened are named with their reason.

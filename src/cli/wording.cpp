@@ -7,15 +7,16 @@
 
 namespace
 {
-QString recordCheck(const char *text)
+// The catalogs' contexts of these texts, as the settings model had them.
+class RecordCheck
 {
-    return QCoreApplication::translate("RecordCheck", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RecordCheck)
+};
 
-QString named(const char *text)
+class NamedSettingsText
 {
-    return QCoreApplication::translate("NamedSettings", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(NamedSettings)
+};
 
 QString meaningAt(int position)
 {
@@ -30,9 +31,8 @@ QString Wording::recordProblem(const SettingsRecord::Problem &problem)
     const int number = problem.position + 1;
     switch (problem.kind) {
     case Problem::OtherLength:
-        return QCoreApplication::translate(
-                   "RecordCheck", "a record of %n field(s), but the unit's firmware takes %1",
-                   nullptr, problem.fields)
+        return RecordCheck::tr("a record of %n field(s), but the unit's firmware takes %1", nullptr,
+                               problem.fields)
             .arg(int(problem.expected));
     case Problem::NotARecord:
         return QCoreApplication::translate("RecordCheck",
@@ -40,19 +40,20 @@ QString Wording::recordProblem(const SettingsRecord::Problem &problem)
                                            nullptr, problem.fields)
             .arg(int(problem.expected));
     case Problem::NotANumber:
-        return recordCheck("field %1 (%2) is \"%3\", not a number")
+        return RecordCheck::tr("field %1 (%2) is \"%3\", not a number")
             .arg(number)
             .arg(meaningAt(problem.position), problem.text);
     case Problem::NotAllowed:
         break;
     }
-    const QString allowed = problem.lowestRunning > 0
-                                ? recordCheck("%1 or %2 to %3")
-                                      .arg(problem.minimum)
-                                      .arg(problem.lowestRunning)
-                                      .arg(problem.maximum)
-                                : recordCheck("%1 to %2").arg(problem.minimum).arg(problem.maximum);
-    return recordCheck("field %1 (%2) is \"%3\"; allowed: %4")
+    const QString allowed =
+        problem.lowestRunning > 0
+            ? RecordCheck::tr("%1 or %2 to %3")
+                  .arg(problem.minimum)
+                  .arg(problem.lowestRunning)
+                  .arg(problem.maximum)
+            : RecordCheck::tr("%1 to %2").arg(problem.minimum).arg(problem.maximum);
+    return RecordCheck::tr("field %1 (%2) is \"%3\"; allowed: %4")
         .arg(number)
         .arg(meaningAt(problem.position), problem.text, allowed);
 }
@@ -65,21 +66,21 @@ QString Wording::allowed(SettingFields::Id id)
     case Kind::Mode:
         return NamedSettings::modeNames().join(QLatin1String(", "));
     case Kind::Power:
-        return named("%1 or %2 to %3")
+        return NamedSettingsText::tr("%1 or %2 to %3")
             .arg(field.minimum)
             .arg(field.lowestRunning)
             .arg(field.maximum);
     case Kind::Flag:
-        return named("%1 or %2").arg(field.minimum).arg(field.maximum);
+        return NamedSettingsText::tr("%1 or %2").arg(field.minimum).arg(field.maximum);
     case Kind::Time:
-        return named("%1 to %2 in steps of %3")
+        return NamedSettingsText::tr("%1 to %2 in steps of %3")
             .arg(field.minimum, 0, 'f', field.decimals())
             .arg(field.maximum, 0, 'f', field.decimals())
             .arg(field.step, 0, 'f', field.decimals());
     case Kind::Whole:
         break;
     }
-    return named("%1 to %2").arg(field.minimum).arg(field.maximum);
+    return NamedSettingsText::tr("%1 to %2").arg(field.minimum).arg(field.maximum);
 }
 
 QString Wording::settingProblem(const NamedSettings::Problem &problem)
@@ -87,14 +88,14 @@ QString Wording::settingProblem(const NamedSettings::Problem &problem)
     using Problem = NamedSettings::Problem;
     switch (problem.kind) {
     case Problem::UnknownName:
-        return named("unknown setting \"%1\"; known: %2")
+        return NamedSettingsText::tr("unknown setting \"%1\"; known: %2")
             .arg(problem.name, NamedSettings::names().join(QLatin1String(", ")));
     case Problem::Missing:
-        return named("%1: missing").arg(problem.name);
+        return NamedSettingsText::tr("%1: missing").arg(problem.name);
     case Problem::NotAllowed:
         break;
     }
-    return named("%1: \"%2\" is not allowed; allowed: %3")
+    return NamedSettingsText::tr("%1: \"%2\" is not allowed; allowed: %3")
         .arg(problem.name, problem.value, allowed(*SettingFields::find(problem.name)));
 }
 

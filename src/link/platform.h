@@ -14,4 +14,7 @@ QString portIdentity(const QString &devicePath);
 bool hasHungUp(qintptr handle);
 // Whether this user may open the device for reading and writing at all.
 bool mayOpen(const QString &devicePath);
+// The name that stays with the device wherever it is plugged in (its
+// /dev/serial/by-id name), or the path itself where there is none.
+QString lastingName(const QString &devicePath);
 } // namespace Platform

@@ -1,6 +1,8 @@
 #include "platform.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <poll.h>
 #include <sys/stat.h>
@@ -24,6 +26,17 @@ bool Platform::hasHungUp(qintptr handle)
 {
     pollfd line{int(handle), POLLIN, 0};
     return ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
+QString Platform::lastingName(const QString &devicePath)
+{
+    const QString device = QFileInfo(devicePath).canonicalFilePath();
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QFileInfo &name : byId.entryInfoList(QDir::System | QDir::Files)) {
+        if (!device.isEmpty() && name.canonicalFilePath() == device)
+            return name.filePath();
+    }
+    return devicePath;
 }
 
 bool Platform::mayOpen(const QString &devicePath)

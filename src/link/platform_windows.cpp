@@ -46,6 +46,12 @@ bool Platform::hasHungUp(qintptr handle)
     return ::ClearCommError(reinterpret_cast<HANDLE>(handle), &errors, nullptr) == 0;
 }
 
+// A COM name stays with its adapter already.
+QString Platform::lastingName(const QString &devicePath)
+{
+    return devicePath;
+}
+
 bool Platform::mayOpen(const QString &)
 {
     // A COM port has no owner or mode of its own: a refusal to open one

@@ -28,6 +28,11 @@ QString SerialTransport::devicePath() const
                                                : QSerialPortInfo(portName).systemLocation();
 }
 
+QString SerialTransport::lastingName() const
+{
+    return Platform::lastingName(devicePath());
+}
+
 void SerialTransport::open()
 {
     if (!port->open(QIODevice::ReadWrite)) {

@@ -21,6 +21,7 @@ public:
     // A path as it is; a system port name (ttyUSB0, COM3) where the system
     // keeps its device.
     QString devicePath() const override;
+    QString lastingName() const override;
 
 private:
     OpenFailure failureOf(const QString &systemText) const;

@@ -64,6 +64,9 @@ public:
     // The device file whose appearance and identity tell of the port, so that
     // it can be watched; empty for a port that cannot be (a network port).
     virtual QString devicePath() const { return {}; }
+    // The name that stays with the port while it is the same one: the
+    // device's lasting name, a network port's URL.
+    virtual QString lastingName() const { return name(); }
     // Whether a port that could not be reached may be reached later without
     // any sign of it, and so is worth trying again by itself.
     virtual bool triedAgainWhenUnreachable() const { return false; }

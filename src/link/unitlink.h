@@ -22,6 +22,7 @@ public:
     QString port() const { return transport->name(); }
     // What the finder asks of the port: see Transport.
     QString devicePath() const { return transport->devicePath(); }
+    QString lastingName() const { return transport->lastingName(); }
     bool isTriedAgainWhenUnreachable() const { return transport->triedAgainWhenUnreachable(); }
     // Opens and probes the candidate; ends in detected(), silent() or
     // openFailed(). A probe under way, or a unit found, is left as it is.

@@ -5,7 +5,7 @@
 
 UnitSession::UnitSession(UnitLink *link, const SessionTimings &timings, QObject *parent)
     : QObject(parent), link(link), timings(timings), unitPort(link->port()),
-      unitFirmware(link->firmware())
+      unitFirmware(link->firmware()), unitIdentity(link->lastingName())
 {
     link->setParent(this);
     connect(link, &UnitLink::messageReceived, this, &UnitSession::onMessage);

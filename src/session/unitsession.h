@@ -32,6 +32,9 @@ public:
 
     QString port() const { return unitPort; }
     QString firmware() const { return unitFirmware; }
+    // What stays with the unit's port while it is the same one: see
+    // Transport::lastingName().
+    QString identity() const { return unitIdentity; }
     SettingsRecord::Length recordLength() const;
     // The unit's line is open: not lost and not let go.
     bool isPresent() const;
@@ -96,6 +99,7 @@ private:
     const SessionTimings timings;
     const QString unitPort;
     const QString unitFirmware;
+    const QString unitIdentity;
     bool present = true;
     bool leaving = false;
     bool leftAlready = false;

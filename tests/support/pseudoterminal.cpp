@@ -35,6 +35,25 @@ PseudoTerminal::PseudoTerminal()
     slaveName = QString::fromLocal8Bit(name);
 }
 
+QString PseudoTerminal::lineSettings() const
+{
+    termios line{};
+    if (tcgetattr(masterFd, &line) != 0)
+        return {};
+    const speed_t speed = cfgetospeed(&line);
+    QString settings = speed == B19200 ? QStringLiteral("19200") : QStringLiteral("other speed");
+    const tcflag_t size = line.c_cflag & CSIZE;
+    settings += QLatin1Char(' ');
+    settings += size == CS8 ? u'8' : size == CS7 ? u'7' : u'?';
+    settings += line.c_cflag & PARENB ? (line.c_cflag & PARODD ? u'O' : u'E') : u'N';
+    settings += line.c_cflag & CSTOPB ? u'2' : u'1';
+    if (line.c_cflag & CRTSCTS)
+        settings += QLatin1String(" rtscts");
+    if (line.c_iflag & (IXON | IXOFF))
+        settings += QLatin1String(" xonxoff");
+    return settings;
+}
+
 PseudoTerminal::~PseudoTerminal()
 {
     closeMaster();

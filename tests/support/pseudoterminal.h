@@ -30,6 +30,9 @@ public:
     // Hangs up every program's use of the line, as a modem's carrier loss
     // does, while the line itself stays and can be opened anew.
     bool hangUp();
+    // How the program under test set the line, as this side sees it:
+    // "19200 8N1", then "rtscts" or "xonxoff" for each flow control on.
+    QString lineSettings() const;
 
 private:
     QByteArray readAvailable();

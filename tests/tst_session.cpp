@@ -1,0 +1,193 @@
+// One unit's session, as both programs use it: what the unit holds as far
+// as it is known, requests with their deadlines, send with read-back, the
+// adjustment run, and the unit let go or lost.
+#include "pseudoterminal.h"
+#include "records.h"
+#include "unitfinder.h"
+#include "unitlink.h"
+#include "unitsession.h"
+#include "virtualunitprocess.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace
+{
+const QByteArray stopByte("\x04");
+// An answer's time a test can wait out.
+const SessionTimings quick{200, 300};
+
+// A session with the unit on `far`, which answers the probe as a unit with
+// this firmware.
+std::unique_ptr<UnitSession> sessionOn(PseudoTerminal &far, const QByteArray &firmware = "1.0.10.1")
+{
+    UnitFinder finder(Candidates::named({far.slavePath()}), LinkTimings{20, 1000});
+    std::unique_ptr<UnitSession> session;
+    QObject::connect(&finder, &UnitFinder::unitFound, [&](UnitLink *unit) {
+        finder.claim(unit);
+        session = std::make_unique<UnitSession>(unit, quick);
+    });
+    finder.search();
+    if (far.read(4) != frame("?") || !far.write(frame("KV3318 " + firmware)) ||
+        !QTest::qWaitFor([&session] { return session != nullptr; }))
+        return nullptr;
+    return session;
+}
+
+std::unique_ptr<UnitSession> sessionOn(VirtualUnitProcess &unit)
+{
+    UnitFinder finder(Candidates::named({unit.portPath()}), LinkTimings{20, 1000});
+    std::unique_ptr<UnitSession> session;
+    QObject::connect(&finder, &UnitFinder::unitFound, [&](UnitLink *found) {
+        finder.claim(found);
+        session = std::make_unique<UnitSession>(found, quick);
+    });
+    finder.search();
+    static_cast<void>(QTest::qWaitFor([&session] { return session != nullptr; }));
+    return session;
+}
+
+QByteArray adjustFrame(int hundredths)
+{
+    return frame('\x02' + QByteArray::number(hundredths) + ";0");
+}
+} // namespace
+
+class SessionTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Only the first message after a request answers it, and only within
+    // its time; a probe's late reply answers nothing.
+    void requestsAndTheirDeadlines()
+    {
+        PseudoTerminal far;
+        const auto session = sessionOn(far);
+        QVERIFY(session);
+        QSignalSpy received(session.get(), &UnitSession::received);
+        QVERIFY(!session->held());
+
+        QVERIFY(far.write(frame(exampleRecord)));
+        far.readFor(50);
+        QVERIFY(received.isEmpty());
+
+        session->requestSettings();
+        QVERIFY(session->isBusy());
+        QCOMPARE(far.read(8), frame("0data"));
+        QVERIFY(far.write(frame("KV3318 1.0.10.1") + frame(exampleRecord) + frame(otherRecord)));
+        QVERIFY(received.wait());
+        QCOMPARE(received.size(), 1);
+        const auto answer = received.first().first().value<SettingsAnswer>();
+        QCOMPARE(answer.kind, SettingsAnswer::Received);
+        QCOMPARE(answer.record.toLatin1(), exampleRecord);
+        QCOMPARE(SettingsRecord::write(*session->held(), SettingsRecord::Basic).toLatin1(),
+                 exampleRecord);
+        QVERIFY(!session->isBusy());
+
+        session->requestSettings();
+        QVERIFY(received.wait());
+        QCOMPARE(received.last().first().value<SettingsAnswer>().kind, SettingsAnswer::NoAnswer);
+        QVERIFY(far.write(frame(otherRecord)));
+        far.readFor(50);
+        QCOMPARE(received.size(), 2);
+        QCOMPARE(SettingsRecord::write(*session->held(), SettingsRecord::Basic).toLatin1(),
+                 exampleRecord);
+    }
+
+    // The unit keeps a value of its own: the outcome names the field with
+    // what was sent and what it holds.
+    void sendReadsBackAndCompares()
+    {
+        VirtualUnitProcess unit({"--firmware", "1.0.10.1", "--hold", "11=12"});
+        const auto session = sessionOn(unit);
+        QVERIFY(session);
+        QSignalSpy sent(session.get(), &UnitSession::sent);
+        session->send(QString::fromLatin1(exampleRecord));
+        QVERIFY(sent.wait());
+        const auto differs = sent.first().first().value<SendOutcome>();
+        QCOMPARE(differs.kind, SendOutcome::Differs);
+        QCOMPARE(differs.differences.size(), 1);
+        QCOMPARE(differs.differences[0].position, 10);
+        QCOMPARE(differs.differences[0].first + " " + differs.differences[0].second, "10 12");
+        QCOMPARE(session->held()->foodMinutes, 12);
+        QCOMPARE(unit.lines(), QStringList({"probe", "settings " + exampleRecord, "request"}));
+
+        session->send(QString(exampleRecord).replace(";38;10;", ";38;12;"));
+        QVERIFY(sent.wait());
+        QCOMPARE(sent.last().first().value<SendOutcome>().kind, SendOutcome::Confirmed);
+    }
+
+    // Every step goes out as it is taken and is what the unit holds; the
+    // end, however it comes, sends the stop byte.
+    void runStepsAndStops()
+    {
+        PseudoTerminal far;
+        const auto session = sessionOn(far);
+        QVERIFY(session);
+        session->requestSettings();
+        QVERIFY(far.write(frame(exampleRecord)));
+        QTRY_VERIFY(session->held());
+        QSignalSpy ended(&session->run(), &WaveRun::ended);
+
+        session->startRun(2.48, false, 2.50);
+        QVERIFY(session->isRunning());
+        session->run().advance();
+        QCOMPARE(session->held()->waveSeconds, 2.49);
+        session->run().advance();
+        QVERIFY(!session->isRunning());
+        QCOMPARE(far.readFor(100).mid(8),
+                 adjustFrame(248) + adjustFrame(249) + adjustFrame(250) + stopByte);
+        QCOMPARE(ended.last().first().value<WaveRun::End>(), WaveRun::End::Reached);
+
+        session->startRun(0.30, false, 2.50);
+        session->run().stop();
+        QCOMPARE(far.readFor(100), adjustFrame(30) + stopByte);
+    }
+
+    // Leaving ends a run with its stop byte and waits for it; a session
+    // that goes during a run sends it too.
+    void leavingAndGoingSendTheStopByte()
+    {
+        PseudoTerminal far;
+        auto session = sessionOn(far);
+        QVERIFY(session);
+        QSignalSpy left(session.get(), &UnitSession::left);
+        session->startRun(0.30, false, 2.50);
+        session->leave();
+        QVERIFY(left.wait());
+        QCOMPARE(left.first().first().toBool(), true);
+        QCOMPARE(far.readFor(50), adjustFrame(30) + stopByte);
+        QVERIFY(!session->isPresent());
+
+        PseudoTerminal other;
+        session = sessionOn(other);
+        QVERIFY(session);
+        session->startRun(0.30, false, 2.50);
+        session.reset();
+        QCOMPARE(other.readFor(50), adjustFrame(30) + stopByte);
+    }
+
+    // A unit lost ends everything that waited on it, and says whether a run
+    // ended with it; no stop byte goes anywhere.
+    void lossEndsWhatWaited()
+    {
+        PseudoTerminal far;
+        const auto session = sessionOn(far);
+        QVERIFY(session);
+        QSignalSpy received(session.get(), &UnitSession::received);
+        QSignalSpy lost(session.get(), &UnitSession::lost);
+        session->startRun(0.30, false, 2.50);
+        session->requestSettings();
+        far.closeMaster();
+        QVERIFY(lost.wait());
+        QCOMPARE(lost.first().at(1).toBool(), true);
+        QCOMPARE(received.first().first().value<SettingsAnswer>().kind, SettingsAnswer::Lost);
+        QVERIFY(!session->isRunning() && !session->isPresent() && !session->isBusy());
+    }
+};
+
+QTEST_GUILESS_MAIN(SessionTest)
+#include "tst_session.moc"
