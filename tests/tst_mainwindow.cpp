@@ -40,7 +40,6 @@ private Q_SLOTS:
     void clickableLabelCountsReleasesInside();
     void imagesHeldAtTheirShownSize();
     void typedPowerIsTakenWhole();
-    void stormTimesFollowTheStormSwitch();
     void detectedUnitUnlocksTransferAndAdjustment();
     void silentCandidatesLeaveTransferLocked();
 };
@@ -149,15 +148,6 @@ void MainWindowTest::typedPowerIsTakenWhole()
     QCOMPARE(window.form().power12SpinBox->value(), 0);
     QCOMPARE(notice(window),
              "power1Socket2 became 0 by the form's rules (20 entered; 0, or 30 to 100 %)");
-}
-
-void MainWindowTest::stormTimesFollowTheStormSwitch()
-{
-    MainWindow window(Candidates::named({}));
-    QVERIFY(!window.form().stormDSpinBox->isEnabled() && !window.form().stormHLabel->isEnabled());
-    window.form().stormCheckBox->setChecked(true);
-    QVERIFY(window.form().stormDSpinBox->isEnabled() && window.form().stormHSpinBox->isEnabled());
-    QVERIFY(window.form().stormHLabel->isEnabled() && window.form().stormDLabel->isEnabled());
 }
 
 void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,22 +107,6 @@ private Q_SLOTS:
         QTRY_COMPARE(unit.lines(),
                      QStringList({"probe", "settings " + waveRecord, "request", "probe", "request",
                                   "probe", "request", "adjust 30;0", "adjust 31;0", "stop"}));
-    }
-
-    void ctlSaysWhyNetworkPortsFailed()
-    {
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QString refused = QStringLiteral("socket://127.0.0.1:%1").arg(closed.serverPort());
-        closed.close();
-        const QString unknown = "rfc2217://no-such-tank.invalid:2217";
-
-        const Outcome get = runCtl({"--port", refused, "--port", unknown, "get"});
-        QCOMPARE(get.status, 2);
-        const QStringList said = get.err.split('\n');
-        QVERIFY2(said.contains("kv3318ctl: " + refused + ": connection refused"),
-                 qPrintable(get.err));
-        QVERIFY2(said.contains("kv3318ctl: " + unknown + ": host not found"), qPrintable(get.err));
     }
 
     // The adapter behind ser2net is plugged in late, then ser2net goes away

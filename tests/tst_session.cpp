@@ -8,6 +8,7 @@
 #include "unitsession.h"
 #include "virtualunitprocess.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -95,6 +96,33 @@ private Q_SLOTS:
         QCOMPARE(received.size(), 2);
         QCOMPARE(SettingsRecord::write(*session->held(), SettingsRecord::Basic).toLatin1(),
                  exampleRecord);
+    }
+
+    // Megabytes of random bytes (frames begin and end at random), then a
+    // message that never ends, read while they are written: the answer
+    // after them is still taken.
+    void answerAfterAFlood()
+    {
+        PseudoTerminal far;
+        const auto session = sessionOn(far);
+        QVERIFY(session);
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        QRandomGenerator noise(3318);
+        QByteArray piece(64 * 1024, '\0');
+        for (int i = 0; i < 64; ++i) {
+            noise.fillRange(reinterpret_cast<quint32 *>(piece.data()), piece.size() / 4);
+            QVERIFY(far.write(piece));
+        }
+        piece.fill('x');
+        QVERIFY(far.write("\x02"));
+        for (int i = 0; i < 64; ++i)
+            QVERIFY(far.write(piece));
+        QSignalSpy received(session.get(), &UnitSession::received);
+        session->requestSettings();
+        QVERIFY(far.write(frame(otherRecord)));
+        QVERIFY(received.wait());
+        qInstallMessageHandler(nullptr);
+        QCOMPARE(received.first().first().value<SettingsAnswer>().record.toLatin1(), otherRecord);
     }
 
     // The unit keeps a value of its own: the outcome names the field with

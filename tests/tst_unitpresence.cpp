@@ -1,6 +1,5 @@
 #include "candidates.h"
 #include "clickablelabel.h"
-#include "commandline.h"
 #include "detectedwindow.h"
 #include "mainwindow.h"
 #include "protocol.h"
@@ -9,7 +8,6 @@
 #include "ui_mainwindow.h"
 #include "virtualunitprocess.h"
 
-#include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -102,30 +100,6 @@ private Q_SLOTS:
             }
             QTRY_VERIFY_WITH_TIMEOUT(!window.form().sendButton->isEnabled(), 2000);
         }
-    }
-
-    // The names that stay with an adapter hold colons: --port takes them
-    // whole, for the window and for kv3318ctl.
-    void unitBehindAPathWithColons()
-    {
-        QTemporaryDir dir;
-        const QString byPath = dir.filePath("pci-0000:00:14.0-usb-0:2:1.0-port0");
-        VirtualUnitProcess unit({"--link", byPath});
-        Candidates candidates;
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        QVERIFY(!CommandLine::handle({"kv3318-config", "--port", byPath}, outStream, errStream,
-                                     &candidates));
-        {
-            MainWindow window(candidates);
-            QTRY_VERIFY(window.form().sendButton->isEnabled());
-            QVERIFY(statusText(window).contains(byPath));
-        }
-        QProcess ctl;
-        ctl.start(KV3318_CTL, {"--port", byPath, "list"});
-        QVERIFY(ctl.waitForFinished(5000));
-        QCOMPARE(ctl.exitCode(), 0);
-        QVERIFY(ctl.readAllStandardOutput().startsWith(byPath.toLocal8Bit() + '\t'));
     }
 };
 

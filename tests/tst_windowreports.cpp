@@ -72,7 +72,7 @@ private Q_SLOTS:
     }
 
     // No answer: said within the deadline, the buttons back, and a late
-    // answer taken for nothing.
+    // answer taken for nothing; an answer that is no record is said too.
     void receiveWithoutAnAnswer()
     {
         PseudoTerminal line;
@@ -88,6 +88,11 @@ private Q_SLOTS:
         QVERIFY(window.form().receiveButton->isEnabled() && window.form().sendButton->isEnabled());
         QVERIFY(line.write(frame(otherRecord + ";111;111")));
         line.readFor(100);
+        QCOMPARE(window.form().foodMSpinBox->value(), 7);
+
+        window.form().receiveButton->click();
+        QVERIFY(line.write(frame(exampleRecord)));
+        QTRY_VERIFY(notice(window).contains("no settings record of 22 field"));
         QCOMPARE(window.form().foodMSpinBox->value(), 7);
     }
 
