@@ -26,6 +26,7 @@ namespace
 constexpr int startupRuns = 15;
 constexpr int detectionRuns = 10;
 constexpr int pauseRuns = 5;
+constexpr int filledRuns = 10;
 constexpr int plugInRuns = 10;
 constexpr int idleSpanMs = 10000;
 constexpr double openWaitMs = 500;
@@ -437,6 +438,22 @@ int main(int argc, char **argv)
         }
     }
 
+    std::fprintf(stderr, "settled to form filled...\n");
+    std::vector<double> filled;
+    {
+        // A unit on a real line: its answer takes the line's time to arrive.
+        Unit unit(dir, {"--baud", "19200", "--settings",
+                        "1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0;111;111"});
+        for (int run = 0; run < filledRuns; ++run) {
+            const QByteArray output = runToEnd(QStringLiteral(BENCH_TOOL), {}, unit.port, 30000,
+                                               QStringLiteral("filled"));
+            const QByteArrayList ms = parseLines(output).value("filled");
+            if (ms.isEmpty())
+                fail(QStringLiteral("the form was never filled"), output);
+            filled.push_back(ms.first().toDouble());
+        }
+    }
+
     std::fprintf(stderr, "hang-up...\n");
     const HangUp hangUp = cpuAroundHangUp(dir);
 
@@ -461,9 +478,10 @@ int main(int argc, char **argv)
             count += line.startsWith(start);
         return count;
     };
-    // Each send asks its record back, so every round trip makes two requests.
+    // The read when the unit is found, and each send asks its record back,
+    // so every round trip makes two requests.
     if (countLines("adjust ") != 221 || countLines("stop") != 1 ||
-        countLines("settings ") != 1000 || countLines("request") != 2000)
+        countLines("settings ") != 1000 || countLines("request") != 2001)
         fail(QStringLiteral("the unit did not receive the whole session"), unitLog);
 
     std::fprintf(stderr, "per call...\n");
@@ -534,6 +552,13 @@ int main(int argc, char **argv)
                                  .arg(pauseRuns)
                                  .arg(ms(*std::max_element(pauses.begin(), pauses.end()))),
         QStringLiteral("a candidate's 500 ms settle"), ms(median(pauses)), "<= 20 ms");
+    row("settled to form filled",
+        ms(median(filled)) + QStringLiteral(" (median of %1; worst %2)")
+                                 .arg(filledRuns)
+                                 .arg(ms(*std::max_element(filled.begin(), filled.end()))),
+        QStringLiteral("the request and the answer on a 19200 baud line ") +
+            ms((8 + 63) / lineBytesPerSecond * 1000),
+        ms(median(filled)), "<= 100 ms");
     row("CPU after hang-up", QString::number(hangUp.hungUpPercent, 'f', 2) + QStringLiteral(" %"),
         QStringLiteral("detected and idle ") + QString::number(hangUp.idlePercent, 'f', 2) +
             QStringLiteral(" %"),

@@ -3,7 +3,8 @@
 // program's own command line takes no options of ours. With "frame" the
 // program reports when its window's first frame reached the screen and
 // quits; with "session" it reports its peak memory at that moment and then
-// runs runSession(); "pauses" runs it as well, to watch the event loop.
+// runs runSession(); "pauses" and "filled" run it as well, to watch the
+// event loop or the form.
 
 #include "probe.h"
 
@@ -63,7 +64,8 @@ void installProbe()
     if (!qEnvironmentVariableIsSet("KV3318_PORTS"))
         qputenv("KV3318_PORTS", "");
     const QString mode = qEnvironmentVariable("KV3318_BENCH");
-    const bool session = mode == QLatin1String("session") || mode == QLatin1String("pauses");
+    const bool session = mode == QLatin1String("session") || mode == QLatin1String("pauses") ||
+                         mode == QLatin1String("filled");
     if (session || mode == QLatin1String("frame"))
         qApp->installEventFilter(new FirstFrame(session, qApp));
 }

@@ -413,6 +413,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::newRow("Ctrl+C") << "INT" << 130;
         QTest::newRow("closed terminal") << "HUP" << 129;
+        QTest::newRow("Ctrl+Backslash") << "QUIT" << 131;
+        QTest::newRow("SIGUSR1") << "USR1" << 138;
+        QTest::newRow("SIGUSR2") << "USR2" << 140;
+        QTest::newRow("SIGALRM") << "ALRM" << 142;
         QTest::newRow("reader gone") << "pipe" << 6;
         QTest::newRow("unit gone") << "unit" << 2;
     }
@@ -432,7 +436,7 @@ private Q_SLOTS:
         if (how == "unit")
             unit.reset(); // its end of the line closes with it
         else if (how != "pipe")
-            ::kill(pid_t(shell.processId()), how == "INT" ? SIGINT : SIGHUP);
+            QProcess::execute("kill", {"-" + how, QString::number(shell.processId())});
         if (unit)
             QVERIFY(unit->waitForLine("stop", 8000));
         const Outcome outcome = finish(shell);

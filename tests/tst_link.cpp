@@ -2,6 +2,7 @@
 // line's settings, framing among noise, why a port could not be opened,
 // every unit reported, and ports that appear, change or come back watched.
 #include "candidates.h"
+#include "platform.h"
 #include "protocol.h"
 #include "pseudoterminal.h"
 #include "records.h"
@@ -10,6 +11,7 @@
 #include "virtualunitprocess.h"
 
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSerialPort>
@@ -60,6 +62,7 @@ private Q_SLOTS:
     void noiseWhileProbingAndFramesOnTheWire();
     void openFailuresSayWhy();
     void everyUnitIsReported();
+    void oneDeviceUnderTwoNamesIsOnePort();
     void strayLineEndsAreNoAnswer();
     void watchProbesWhatAppearsAndWhatChanged();
     void silentPortProbedOnceUntilSearchedAgain();
@@ -182,6 +185,31 @@ void LinkTest::everyUnitIsReported()
     QCOMPARE(first.lines(), QStringList{"probe"});
 }
 
+// A port is locked by its device: held under one name, it is in use under
+// another, and a lock file under the name given is honoured.
+void LinkTest::oneDeviceUnderTwoNamesIsOnePort()
+{
+    QTemporaryDir dir;
+    PseudoTerminal far;
+    const QString byId = dir.filePath("usb-FTDI_FT232R-if00-port0");
+    QVERIFY(QFile::link(far.slavePath(), byId));
+    UnitLink first(byId);
+    first.probe();
+    QCOMPARE(far.read(4), frame("?"));
+    const SearchReport report = searchOnce({far.slavePath()});
+    QCOMPARE(report.openFailures.size(), 1);
+    QCOMPARE(report.openFailures[0].failure.kind, OpenFailure::InUse);
+    first.close();
+
+    QLockFile foreign(Platform::lockFilePath(byId));
+    QVERIFY(foreign.tryLock(0));
+    UnitLink second(byId);
+    QSignalSpy failed(&second, &UnitLink::openFailed);
+    second.probe();
+    QVERIFY(failed.wait());
+    QCOMPARE(failed.first().at(1).value<OpenFailure>().kind, OpenFailure::InUse);
+}
+
 // After the unit was found on one line, a device on another that only ends
 // its lines with CR (a GPS, a modem) is no unit, whatever came before.
 void LinkTest::strayLineEndsAreNoAnswer()
@@ -266,6 +294,7 @@ void LinkTest::lostUnitsNameIsProbedAgain()
     QCOMPARE(far.read(4), QByteArray(Protocol::request));
     QVERIFY(far.write(frame("KV3318 1.0.10.2")));
     QVERIFY(detected.wait());
+    QCOMPARE(far.read(8), frame("0data"));
     QVERIFY(far.hangUp());
     QVERIFY(lost.wait(2000));
     QCOMPARE(far.read(4), QByteArray(Protocol::request));

@@ -148,6 +148,23 @@ private Q_SLOTS:
         QCOMPARE(sent.last().first().value<SendOutcome>().kind, SendOutcome::Confirmed);
     }
 
+    // A read-back of another length is no confirmation, whatever its first
+    // fields hold.
+    void readBackOfAnotherLength()
+    {
+        PseudoTerminal far;
+        const auto session = sessionOn(far, "1.0.10.2");
+        QVERIFY(session);
+        QSignalSpy sent(session.get(), &UnitSession::sent);
+        session->send(QString::fromLatin1(exampleRecord + ";111;111"));
+        QVERIFY(far.write(frame(exampleRecord)));
+        QVERIFY(sent.wait());
+        const auto outcome = sent.first().first().value<SendOutcome>();
+        QCOMPARE(outcome.kind, SendOutcome::Differs);
+        QCOMPARE(outcome.heldFields, 20);
+        QCOMPARE(outcome.sentFields, 22);
+    }
+
     // Every step goes out as it is taken and is what the unit holds; the
     // end, however it comes, sends the stop byte.
     void runStepsAndStops()

@@ -10,7 +10,9 @@
 #include "ui_mainwindow.h"
 #include "virtualunitprocess.h"
 
+#include <QMessageBox>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -24,16 +26,13 @@ QByteArray adjustFrame(int hundredths)
     return frame('\x02' + QByteArray::number(hundredths) + ";0");
 }
 
-// A window that has received the settings of `unit`, then had its food
-// timer changed, so that the form holds what the unit does not.
+// A window that has read the settings of `unit` as it found it, then had
+// its food timer changed, so that the form holds what the unit does not.
 std::unique_ptr<MainWindow> windowWithChanges(VirtualUnitProcess &unit)
 {
     auto window = std::make_unique<MainWindow>(Candidates::named({unit.portPath()}));
     window->show();
     if (!QTest::qWaitFor([&window] { return window->form().receiveButton->isEnabled(); }))
-        return nullptr;
-    window->form().receiveButton->click();
-    if (!QTest::qWaitFor([&window] { return notice(*window).contains("received"); }))
         return nullptr;
     window->form().foodMSpinBox->setValue(window->form().foodMSpinBox->value() + 1);
     return window;
@@ -49,12 +48,11 @@ private Q_SLOTS:
     // keeps a value of its own is named with what it holds and what was sent.
     void sendAndReceiveAreSaid()
     {
-        VirtualUnitProcess unit(
-            {"--firmware", "1.0.10.1", "--settings", exampleRecord, "--hold", "11=12"});
-        MainWindow window(Candidates::named({unit.portPath()}));
+        auto unit = std::make_unique<VirtualUnitProcess>(
+            QStringList{"--firmware", "1.0.10.1", "--settings", exampleRecord, "--hold", "11=12"});
+        MainWindow window(Candidates::named({unit->portPath()}));
         QTRY_VERIFY(window.form().receiveButton->isEnabled());
-        window.form().receiveButton->click();
-        QTRY_VERIFY(notice(window).contains("settings received from the unit"));
+        QCOMPARE(notice(window), "settings received from the unit");
         QCOMPARE(window.form().foodMSpinBox->value(), 12);
         QVERIFY(!window.isWindowModified());
 
@@ -69,6 +67,42 @@ private Q_SLOTS:
         window.form().sendButton->click();
         QTRY_COMPARE(notice(window), "settings sent to the unit and confirmed");
         QVERIFY(!window.isWindowModified());
+        // An outcome is about its unit: it goes with it, at once.
+        unit.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!notice(window).contains("confirmed"), 1000);
+    }
+
+    // A unit found while the form holds the user's changes leaves them as
+    // they are and is sent nothing; the mark says they differ, and stays
+    // when the unit is lost again, for closing to ask.
+    void foundUnitLeavesTheUsersChanges()
+    {
+        QTemporaryDir folder;
+        const QString port = folder.filePath("unit");
+        MainWindow window(Candidates::named({port}));
+        QTRY_VERIFY(!window.connection().isProbing());
+        QVERIFY(!window.isWindowModified());
+        window.form().foodMSpinBox->setValue(5);
+        QVERIFY(window.isWindowModified());
+        window.form().foodMSpinBox->setValue(1);
+        QVERIFY(!window.isWindowModified());
+        window.form().foodMSpinBox->setValue(5);
+
+        auto unit = std::make_unique<VirtualUnitProcess>(
+            QStringList{"--link", port, "--settings", exampleRecord});
+        QTRY_VERIFY_WITH_TIMEOUT(window.form().sendButton->isEnabled(), 2500);
+        QCOMPARE(window.form().foodMSpinBox->value(), 5);
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(unit->lines(), QStringList({"probe", "request"}));
+        unit.reset();
+        QTRY_VERIFY(!window.form().sendButton->isEnabled());
+        QVERIFY(window.isWindowModified());
+
+        DialogAnswers answers(&window, {"Discard"});
+        window.close();
+        QTRY_COMPARE(answers.questions,
+                     QStringList{"The form holds changes that no unit has. Record them to a "
+                                 "file before closing?"});
     }
 
     // No answer: said within the deadline, the buttons back, and a late
@@ -101,16 +135,21 @@ private Q_SLOTS:
     void closingAsks_data()
     {
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("unitOptions");
         QTest::addColumn<bool>("sent");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("Send") << "Send" << true << true;
-        QTest::newRow("Discard") << "Discard" << false << true;
-        QTest::newRow("Cancel") << "Cancel" << false << false;
+        QTest::newRow("Send") << "Send" << QStringList() << true << true;
+        // Sent as the Send button sends: read back, and said when it differs.
+        QTest::newRow("Send, kept otherwise")
+            << "Send" << QStringList{"--hold", "11=1"} << true << false;
+        QTest::newRow("Discard") << "Discard" << QStringList() << false << true;
+        QTest::newRow("Cancel") << "Cancel" << QStringList() << false << false;
     }
     void closingAsks()
     {
         QFETCH(QString, answer);
-        VirtualUnitProcess unit;
+        QFETCH(QStringList, unitOptions);
+        VirtualUnitProcess unit(unitOptions);
         const std::unique_ptr<MainWindow> window = windowWithChanges(unit);
         QVERIFY(window);
         const QString record = window->createDataString();
@@ -118,11 +157,14 @@ private Q_SLOTS:
         window->close();
         QTRY_COMPARE(answers.questions.size(), 1);
         QVERIFY(answers.questions[0].contains("Send them to the unit before closing?"));
-        QTRY_COMPARE(!window->isVisible(), QTest::currentDataTag() != QByteArray("Cancel"));
-        QTEST(unit.waitForLine("settings " + record, 500), "sent");
-        QTEST(!window->isVisible(), "closed");
+        QTEST(unit.waitForLine("settings " + record, 1000), "sent");
+        QFETCH(bool, closed);
+        QTRY_COMPARE(!window->isVisible(), closed);
+        if (!unitOptions.isEmpty())
+            QTRY_VERIFY(notice(*window).contains("food timer, minutes is 1, not 2"));
     }
 
+    // The run ends with its stop byte before anything is asked.
     void closingDuringARunSendsTheStopByte()
     {
         PseudoTerminal unit;
@@ -132,8 +174,17 @@ private Q_SLOTS:
         window->form().wavectrlCheckBox->setChecked(true);
         window->form().startButton->click();
         QCOMPARE(unit.read(8), adjustFrame(30));
+        QByteArray whenAsked;
+        QTimer asked;
+        connect(&asked, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                whenAsked = unit.readFor(50);
+                box->button(QMessageBox::Discard)->click();
+            }
+        });
+        asked.start(10);
         window->close();
-        QCOMPARE(unit.read(1), stopByte);
+        QCOMPARE(whenAsked, stopByte);
         QTRY_VERIFY(!window->isVisible());
     }
 
@@ -162,6 +213,7 @@ private Q_SLOTS:
         QTest::newRow("SIGTERM") << SIGTERM << false;
         QTest::newRow("closed terminal") << SIGHUP << false;
         QTest::newRow("SIGTERM while asking") << SIGTERM << true;
+        QTest::newRow("Ctrl+Backslash while asking") << SIGQUIT << true;
     }
     void endedFromOutsideDuringARun()
     {

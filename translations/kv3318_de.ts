@@ -419,6 +419,28 @@ Soll die Datei ersetzt werden?</translation>
             <numerusform>die Antwort des Geräts ist kein Einstellungssatz mit %n Feldern</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The form holds changes that no unit has. Record them to a file before closing?</source>
+        <translation>Das Formular enthält Änderungen, die kein Gerät hat. Vor dem Schließen in eine Datei aufzeichnen?</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Aufzeichnen …</translation>
+    </message>
+    <message numerus="yes">
+        <source>the unit did not say what it holds within %n second(s); the form stays as it was</source>
+        <translation>
+            <numerusform>das Gerät hat nicht innerhalb von %n Sekunde gesagt, was es hält; das Formular bleibt, wie es war</numerusform>
+            <numerusform>das Gerät hat nicht innerhalb von %n Sekunden gesagt, was es hält; das Formular bleibt, wie es war</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>a record of %n field(s), not %1</source>
+        <translation>
+            <numerusform>einen Datensatz aus %n Feld, nicht %1</numerusform>
+            <numerusform>einen Datensatz aus %n Feldern, nicht %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NamedSettings</name>
@@ -814,15 +836,6 @@ aus. Rückgabewert 0, wenn beide gleich sind, und 5, wenn sie sich unterscheiden
         <translation>ein Wellenabgleich, eine Zeile pro Schritt</translation>
     </message>
     <message>
-        <source>Sends the unit&apos;s wave time at once, then every 3 seconds 0.01 s more, and prints
-each wave time sent. At the end, and on Ctrl+C, SIGTERM or SIGHUP, it sends the
-stop byte. The unit&apos;s wave controller must be on.</source>
-        <translation>Sendet sofort die Wellenzeit des Geräts, danach alle 3 Sekunden 0.01 s mehr, und
-gibt jede gesendete Wellenzeit aus. Am Ende sowie bei Strg+C, SIGTERM oder
-SIGHUP wird das Stoppbyte gesendet. Die Wellensteuerung des Geräts muss
-eingeschaltet sein.</translation>
-    </message>
-    <message>
         <source>this help, a command&apos;s, or every setting&apos;s range</source>
         <translation>diese Hilfe, die eines Befehls, alle Wertebereiche</translation>
     </message>
@@ -895,6 +908,16 @@ Einstellungssatzes geprüft wird</translation>
     <message>
         <source>ended by signal N (a wave run sends its stop byte first)</source>
         <translation>durch Signal N beendet (ein Wellenabgleich sendet zuvor das Stoppbyte)</translation>
+    </message>
+    <message>
+        <source>Sends the unit&apos;s wave time at once, then every 3 seconds 0.01 s more, and prints
+each wave time sent. At the end, and on any signal that would end it (Ctrl+C,
+Ctrl+\, SIGTERM, SIGHUP, ...), it sends the stop byte. The unit&apos;s wave controller
+must be on.</source>
+        <translation>Sendet die Wellenzeit des Geräts sofort, dann alle 3 Sekunden 0,01 s mehr, und gibt
+jede gesendete Wellenzeit aus. Am Ende und bei jedem Signal, das es beenden würde
+(Strg+C, Strg+\, SIGTERM, SIGHUP, …), sendet es das Stoppzeichen. Die
+Wellensteuerung des Geräts muss eingeschaltet sein.</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1068,13 @@ Einstellungssatzes geprüft wird</translation>
     <message>
         <source>%1: the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
         <translation>%1: die Wellensteuerung ist aus; einschalten mit: kv3318ctl set waveController=on</translation>
+    </message>
+    <message numerus="yes">
+        <source>a record of %n field(s), not %1</source>
+        <translation>
+            <numerusform>ein Datensatz aus %n Feld, nicht %1</numerusform>
+            <numerusform>ein Datensatz aus %n Feldern, nicht %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,28 @@ Do you want to replace it?</source>
             <numerusform>the unit&apos;s answer is no settings record of %n fields</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The form holds changes that no unit has. Record them to a file before closing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the unit did not say what it holds within %n second(s); the form stays as it was</source>
+        <translation>
+            <numerusform>the unit did not say what it holds within %n second; the form stays as it was</numerusform>
+            <numerusform>the unit did not say what it holds within %n seconds; the form stays as it was</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>a record of %n field(s), not %1</source>
+        <translation>
+            <numerusform>a record of %n field, not %1</numerusform>
+            <numerusform>a record of %n fields, not %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NamedSettings</name>
@@ -795,12 +817,6 @@ Exits 0 when they are equal and 5 when they differ.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sends the unit&apos;s wave time at once, then every 3 seconds 0.01 s more, and prints
-each wave time sent. At the end, and on Ctrl+C, SIGTERM or SIGHUP, it sends the
-stop byte. The unit&apos;s wave controller must be on.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>this help, a command&apos;s, or every setting&apos;s range</source>
         <translation type="unfinished"></translation>
     </message>
@@ -866,6 +882,13 @@ to check against</source>
     </message>
     <message>
         <source>ended by signal N (a wave run sends its stop byte first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends the unit&apos;s wave time at once, then every 3 seconds 0.01 s more, and prints
+each wave time sent. At the end, and on any signal that would end it (Ctrl+C,
+Ctrl+\, SIGTERM, SIGHUP, ...), it sends the stop byte. The unit&apos;s wave controller
+must be on.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1017,6 +1040,13 @@ to check against</source>
     <message>
         <source>%1: the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>a record of %n field(s), not %1</source>
+        <translation>
+            <numerusform>a record of %n field, not %1</numerusform>
+            <numerusform>a record of %n fields, not %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "protocol.h"
+#include "unitsession.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -11,19 +12,29 @@ bool MainWindow::mayClose()
 {
     if (!isModified())
         return true;
+    const bool unit = protocol->isDetected();
     QMessageBox question(QMessageBox::Question, windowTitle().remove(QLatin1String("[*]")),
-                         tr("The form holds changes that the unit does not have. Send them to "
-                            "the unit before closing?"),
+                         unit ? tr("The form holds changes that the unit does not have. Send them "
+                                   "to the unit before closing?")
+                              : tr("The form holds changes that no unit has. Record them to a "
+                                   "file before closing?"),
                          QMessageBox::Discard | QMessageBox::Cancel, this);
-    QPushButton *send = question.addButton(tr("Send"), QMessageBox::AcceptRole);
-    question.setDefaultButton(send);
+    QPushButton *keep =
+        question.addButton(unit ? tr("Send") : tr("Record..."), QMessageBox::AcceptRole);
+    question.setDefaultButton(keep);
     question.exec();
     // Ended from outside while it asked: nobody answered.
     if (protocol->isLeaving() || question.clickedButton() == question.button(QMessageBox::Cancel))
         return false;
-    if (question.clickedButton() == send)
-        protocol->writeData(createDataString());
-    return true;
+    if (question.clickedButton() != keep)
+        return true;
+    if (!unit)
+        return writeSettings();
+    // Sent as the Send button sends, read back and compared: the window goes
+    // once the unit has confirmed, and stays to say what differs otherwise.
+    closingAfterSend = true;
+    on_sendButton_clicked();
+    return false;
 }
 
 void MainWindow::leave()
@@ -45,7 +56,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    if (protocol->isLeaving() || !mayClose())
+    if (protocol->isLeaving() || closingAfterSend)
         return;
-    protocol->leave();
+    // The unit does not go on adjusting while the user is asked.
+    if (UnitSession *session = protocol->session(); session && session->isRunning())
+        session->run().stop();
+    if (mayClose())
+        protocol->leave();
 }

@@ -36,7 +36,7 @@ void MainWindow::on_restoreButton_clicked()
     loadSettings();
 }
 
-void MainWindow::writeSettings()
+bool MainWindow::writeSettings()
 {
     // Taken before the dialog opens: the file gets the form as it was at the
     // click, whatever an adjustment run changes meanwhile.
@@ -45,7 +45,7 @@ void MainWindow::writeSettings()
     QString fileName =
         QFileDialog::getSaveFileName(this, caption, QStringLiteral("."), tr("Settings (*.txt)"));
     if (fileName.isEmpty())
-        return;
+        return false;
     if (!fileName.endsWith(QLatin1String(".txt"))) {
         fileName += QLatin1String(".txt");
         // The dialog asked about the name it returned, not about this one.
@@ -55,7 +55,7 @@ void MainWindow::writeSettings()
                                       .arg(QFileInfo(fileName).fileName()),
                                   QMessageBox::Yes | QMessageBox::No,
                                   QMessageBox::No) != QMessageBox::Yes)
-            return;
+            return false;
     }
     // The old file is replaced only once the new one is complete, so a full
     // disk cannot leave the user with neither; an uncommitted file is
@@ -65,9 +65,10 @@ void MainWindow::writeSettings()
         !file.commit()) {
         warnAboutFile(tr("record to data file"), fileName,
                       tr("The settings could not be recorded: %1").arg(file.errorString()));
-        return;
+        return false;
     }
     tell(tr("settings recorded to %1").arg(QDir::toNativeSeparators(fileName)));
+    return true;
 }
 
 void MainWindow::loadSettings()

@@ -30,6 +30,8 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
 
 void MainWindow::onInterfaceLost(const QString &port, bool duringRun)
 {
+    // What was said of that unit, "confirmed" or a difference, goes with it.
+    noticeTimer.stop();
     showNoUnit();
     lostNotice =
         duringRun

@@ -101,10 +101,13 @@ private:
     qsizetype recordLength() const;
     // Applies a record of this length; false, and nothing changed, for any other.
     bool applyRecord(const QString &text, SettingsRecord::Length length);
+    // Shows a record the unit holds: the form matches the unit after it.
+    bool showUnitRecord(const QString &record);
     static qsizetype fieldCount(const QString &text);
     // Whether a record of this many fields is one that some unit uses.
     static bool isRecordLength(qsizetype fields);
-    void writeSettings();
+    // Whether the settings were recorded.
+    bool writeSettings();
     void loadSettings();
     // Why the file could not be written or read, said to the user.
     void warnAboutFile(const QString &title, const QString &fileName, const QString &reason);
@@ -113,12 +116,14 @@ private:
     void onSent(const SendOutcome &outcome);
     void onRunStep(double waveSeconds);
     void endRun(WaveRun::End end);
-    // The form differs from what the unit is known to hold.
+    // The form differs from what the unit in use holds, as far as it is
+    // known, or, before any unit, from the form's start.
     bool isModified() const;
     void updateModified();
     void closeEvent(QCloseEvent *event) override;
     // Whether closing may go on: asked when the form holds changes the unit
-    // does not have; their sending is started here when the user wants it.
+    // does not have; their sending, whose confirmation closes the window,
+    // is started here when the user wants it.
     bool mayClose();
     // What the window shows without a unit: the controls that need one are locked.
     void showNoUnit();
@@ -140,4 +145,11 @@ private:
     bool stopOffered = false;
     // What stays said of the unit last lost, until another is found.
     QString lostNotice;
+    // The form holds nothing the user put there since it last matched a
+    // unit's settings, or since the start: a unit found then is shown.
+    bool untouched = true;
+    // The form is being set to what the unit holds.
+    bool showingUnit = false;
+    // Closing waits for the unit to confirm what the close question sent.
+    bool closingAfterSend = false;
 };

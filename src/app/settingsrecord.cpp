@@ -33,6 +33,16 @@ void MainWindow::readDataString(const QString &text)
     applyRecord(text, SettingsRecord::Length(recordLength()));
 }
 
+bool MainWindow::showUnitRecord(const QString &record)
+{
+    showingUnit = true;
+    const bool shown = applyRecord(record, SettingsRecord::Length(recordLength()));
+    showingUnit = false;
+    if (shown)
+        untouched = true;
+    return shown;
+}
+
 bool MainWindow::applyRecord(const QString &text, SettingsRecord::Length length)
 {
     Settings next = formView->settings();

@@ -25,13 +25,22 @@ QString MainWindow::noAnswer() const
               protocol->session()->answerMs() / 1000);
 }
 
+// The unit's settings go into the form when asked for, and when the unit is
+// found while the form holds nothing of the user's; otherwise the form
+// stays, and the mark says that it differs from the unit.
 void MainWindow::onReceived(const SettingsAnswer &answer)
 {
+    const bool found = answer.reason == SettingsAnswer::Found;
     const auto length = SettingsRecord::Length(recordLength());
     QString said;
     if (answer.kind == SettingsAnswer::NoAnswer)
-        said = noAnswer();
-    else if (answer.kind == SettingsAnswer::Received && applyRecord(answer.record, length))
+        said = found ? tr("the unit did not say what it holds within %n second(s); the form "
+                          "stays as it was",
+                          nullptr, protocol->session()->answerMs() / 1000)
+                     : noAnswer();
+    else if (answer.kind == SettingsAnswer::Received && found && !untouched)
+        said = QString();
+    else if (answer.kind == SettingsAnswer::Received && showUnitRecord(answer.record))
         said = tr("settings received from the unit");
     else if (answer.kind == SettingsAnswer::Received)
         said = tr("the unit's answer is no settings record of %n field(s)", nullptr, int(length));
@@ -48,9 +57,13 @@ void MainWindow::onSent(const SendOutcome &outcome)
     if (outcome.kind == SendOutcome::NoAnswer) {
         said = noAnswer();
     } else if (outcome.kind == SendOutcome::Confirmed) {
+        untouched = true;
         said = tr("settings sent to the unit and confirmed");
     } else if (outcome.kind == SendOutcome::Differs) {
         QStringList fields;
+        if (outcome.heldFields != outcome.sentFields)
+            fields << tr("a record of %n field(s), not %1", nullptr, outcome.heldFields)
+                          .arg(outcome.sentFields);
         for (const SettingsRecord::Difference &field : outcome.differences)
             fields << tr("%1 is %2, not %3")
                           .arg(SettingFields::translated(
@@ -63,4 +76,7 @@ void MainWindow::onSent(const SendOutcome &outcome)
     applyState();
     if (!said.isEmpty())
         tell(said);
+    // Closing waited for this: it goes on once the unit holds the form.
+    if (std::exchange(closingAfterSend, false) && outcome.kind == SendOutcome::Confirmed)
+        protocol->leave();
 }

@@ -61,6 +61,8 @@ void MainWindow::onSettingsChanged(const Settings &before, const Settings &after
             session->run().setInverse(after.inverse);
         }
     }
+    if (!showingUnit)
+        untouched = !isModified();
     updateModified();
     applyState();
 }
@@ -68,11 +70,10 @@ void MainWindow::onSettingsChanged(const Settings &before, const Settings &after
 bool MainWindow::isModified() const
 {
     const UnitSession *session = protocol->session();
-    if (!protocol->isDetected() || !session->held())
-        return false;
+    const Settings held = session && session->held() ? *session->held() : Settings();
     const auto length = SettingsRecord::Length(recordLength());
     return SettingsRecord::write(formView->settings(), length) !=
-           SettingsRecord::write(*session->held(), length);
+           SettingsRecord::write(held, length);
 }
 
 void MainWindow::updateModified()

@@ -160,7 +160,7 @@ bool UnitConnection::send(const QString &record)
         return true;
     case SendOutcome::Differs:
         return failWith(NoAnswer, Messages::tr("%1: the unit reads back differently: %2")
-                                      .arg(port(), Wording::readBack(outcome->differences)));
+                                      .arg(port(), Wording::readBack(*outcome)));
     case SendOutcome::NoAnswer:
     case SendOutcome::Lost:
         break;

@@ -55,8 +55,9 @@ const QList<Usage::Command> &Usage::commands()
          QT_TRANSLATE_NOOP(
              "Usage",
              "Sends the unit's wave time at once, then every 3 seconds 0.01 s more, and prints\n"
-             "each wave time sent. At the end, and on Ctrl+C, SIGTERM or SIGHUP, it sends the\n"
-             "stop byte. The unit's wave controller must be on."),
+             "each wave time sent. At the end, and on any signal that would end it (Ctrl+C,\n"
+             "Ctrl+\\, SIGTERM, SIGHUP, ...), it sends the stop byte. The unit's wave controller\n"
+             "must be on."),
          0, 0},
         {"help", "[COMMAND|settings]",
          QT_TRANSLATE_NOOP("Usage", "this help, a command's, or every setting's range"),

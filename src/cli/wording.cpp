@@ -99,10 +99,13 @@ QString Wording::settingProblem(const NamedSettings::Problem &problem)
         .arg(problem.name, problem.value, allowed(*SettingFields::find(problem.name)));
 }
 
-QString Wording::readBack(const QList<SettingsRecord::Difference> &differences)
+QString Wording::readBack(const SendOutcome &outcome)
 {
     QStringList fields;
-    for (const SettingsRecord::Difference &difference : differences)
+    if (outcome.heldFields != outcome.sentFields)
+        fields << Messages::tr("a record of %n field(s), not %1", nullptr, outcome.heldFields)
+                      .arg(outcome.sentFields);
+    for (const SettingsRecord::Difference &difference : outcome.differences)
         fields << Messages::tr("field %1 (%2) is %3, not %4")
                       .arg(difference.position + 1)
                       .arg(meaningAt(difference.position), difference.second, difference.first);

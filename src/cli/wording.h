@@ -1,6 +1,7 @@
 #pragma once
 
 #include "namedsettings.h"
+#include "outcomes.h"
 #include "recordcheck.h"
 #include "recordcomparison.h"
 
@@ -18,6 +19,6 @@ QString settingProblem(const NamedSettings::Problem &problem);
 // The values a setting takes, in words: "1 to 15", "0 or 30 to 100".
 QString allowed(SettingFields::Id id);
 // "field 11 (food timer, minutes) is 12, not 10; ...": the unit's value
-// after the one sent.
-QString readBack(const QList<SettingsRecord::Difference> &differences);
+// after the one sent, and a record of another length first.
+QString readBack(const SendOutcome &outcome);
 } // namespace Wording

@@ -17,4 +17,7 @@ bool mayOpen(const QString &devicePath);
 // The name that stays with the device wherever it is plugged in (its
 // /dev/serial/by-id name), or the path itself where there is none.
 QString lastingName(const QString &devicePath);
+// Where the lock file of a port opened by this path lies, named as Qt Serial
+// Port and other programs name it; empty where ports have none.
+QString lockFilePath(const QString &devicePath);
 } // namespace Platform

@@ -39,6 +39,20 @@ QString Platform::lastingName(const QString &devicePath)
     return devicePath;
 }
 
+QString Platform::lockFilePath(const QString &devicePath)
+{
+    QString name = devicePath.startsWith(QLatin1String("/dev/")) ? devicePath.mid(5) : devicePath;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char *folder : {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+                               "/tmp", "/var/tmp", "/var/lock/lockdev", "/run/lock"}) {
+        const QFileInfo where{QString::fromLatin1(folder)};
+        const QString path = where.filePath() + QLatin1String("/LCK..") + name;
+        if (where.isReadable() && (QFile::exists(path) || where.isWritable()))
+            return path;
+    }
+    return {};
+}
+
 bool Platform::mayOpen(const QString &devicePath)
 {
     return ::access(QFile::encodeName(devicePath).constData(), R_OK | W_OK) == 0;

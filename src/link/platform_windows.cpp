@@ -52,6 +52,12 @@ QString Platform::lastingName(const QString &devicePath)
     return devicePath;
 }
 
+// Windows lets one program at a time open a COM port.
+QString Platform::lockFilePath(const QString &)
+{
+    return {};
+}
+
 bool Platform::mayOpen(const QString &)
 {
     // A COM port has no owner or mode of its own: a refusal to open one

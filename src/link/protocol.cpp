@@ -60,24 +60,27 @@ void Protocol::onUnitFound(UnitLink *unit)
 {
     // The first unit to answer is the one: the other candidates are let go
     // now, before any of them could answer too.
-    if (current || leaving)
+    if (isDetected() || leaving)
         return;
     finder->claim(unit);
     finder->stop();
     report = {};
+    if (current)
+        current->deleteLater();
     current = new UnitSession(unit, timings, this);
     connect(current, &UnitSession::messageReceived, this, &Protocol::analyseData);
     connect(current, &UnitSession::lost, this,
             [this](const QString &, bool duringRun) { onLost(duringRun); });
     connect(current, &UnitSession::left, this, &Protocol::finishLeaving);
+    // What the unit holds is what the form is compared with from now on;
+    // its answer comes after the detection is told.
+    current->requestSettings(SettingsAnswer::Found);
     Q_EMIT interfaceDetected({current->port(), current->firmware()});
 }
 
 void Protocol::onLost(bool duringRun)
 {
     const QString port = current->port();
-    current->deleteLater();
-    current = nullptr;
     Q_EMIT interfaceLost(port, duringRun);
     finder->release(port, true);
     if (leaving)
@@ -88,7 +91,8 @@ void Protocol::endSession()
 {
     if (!current)
         return;
-    finder->release(current->port(), false);
+    if (current->isPresent())
+        finder->release(current->port(), false);
     delete current;
 }
 

@@ -38,7 +38,9 @@ public:
     bool isDetected() const;
     // A probe of one or more candidates is under way.
     bool isProbing() const;
-    // The session with the detected unit; null while there is none.
+    // The session with the detected unit, or with the unit last lost, which
+    // still holds what it held; null before the first unit and after a
+    // search let it go.
     UnitSession *session() const;
     const Candidates &candidates() const;
     // What the last search that found no unit found instead.
@@ -59,7 +61,9 @@ Q_SIGNALS:
     void receiveComplete(const QString &data);
     // The detected unit's line is gone (hang-up, failed write, resource
     // error); its session has ended by the time this arrives, and with it
-    // an adjustment run under way, as `duringRun` says.
+    // an adjustment run under way, as `duringRun` says. A unit found is
+    // asked for its settings at once; its answer comes after
+    // interfaceDetected().
     void interfaceLost(const QString &port, bool duringRun);
     // A probe of candidates began (true) or ended (false).
     void probingChanged(bool running);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMetaObject>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -33,9 +34,44 @@ QString SerialTransport::lastingName() const
     return Platform::lastingName(devicePath());
 }
 
+SerialTransport::~SerialTransport() = default;
+
+// Opened by the device's own name, so that two names for one device (its
+// /dev/serial/by-id name and its /dev/ttyUSB0) take the one lock file that
+// Qt Serial Port makes for it; a lock under the name given is honoured and
+// held as well.
+bool SerialTransport::lockGivenName(const QString &device)
+{
+    const QString given = devicePath();
+    if (device.isEmpty() || device == given)
+        return true;
+    const QString lockPath = Platform::lockFilePath(given);
+    if (lockPath.isEmpty())
+        return true;
+    nameLock = std::make_unique<QLockFile>(lockPath);
+    nameLock->setStaleLockTime(0);
+    if (nameLock->tryLock(0) || nameLock->error() != QLockFile::LockFailedError)
+        return true;
+    nameLock.reset();
+    return false;
+}
+
 void SerialTransport::open()
 {
+    const QString device = QFileInfo(devicePath()).canonicalFilePath();
+    if (!lockGivenName(device)) {
+        qCDebug(linkLog) << "device failed to open:"
+                         << "locked under" << portName;
+        const OpenFailure failure{
+            OpenFailure::InUse,
+            QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "in use by another program"))};
+        QMetaObject::invokeMethod(
+            this, [this, failure] { Q_EMIT openFailed(failure); }, Qt::QueuedConnection);
+        return;
+    }
+    port->setPortName(device.isEmpty() ? portName : device);
     if (!port->open(QIODevice::ReadWrite)) {
+        nameLock.reset();
         const QString systemText = port->errorString();
         qCDebug(linkLog) << "device failed to open:" << systemText;
         const OpenFailure failure = failureOf(systemText);
@@ -82,6 +118,7 @@ OpenFailure SerialTransport::failureOf(const QString &systemText) const
 void SerialTransport::close()
 {
     port->close();
+    nameLock.reset();
 }
 
 bool SerialTransport::isOpen() const
@@ -107,6 +144,6 @@ void SerialTransport::onError()
     const QString reason = Platform::hasHungUp(qintptr(port->handle()))
                                ? QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "hang-up"))
                                : port->errorString();
-    port->close();
+    close();
     Q_EMIT lost(reason);
 }

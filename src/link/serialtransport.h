@@ -2,6 +2,9 @@
 
 #include "transport.h"
 
+#include <memory>
+
+class QLockFile;
 class QSerialPort;
 
 // A serial port at the unit's line settings: 19200 baud, 8 data bits, no
@@ -12,6 +15,7 @@ class SerialTransport : public Transport
 
 public:
     explicit SerialTransport(const QString &port, QObject *parent = nullptr);
+    ~SerialTransport() override;
 
     QString name() const override { return portName; }
     void open() override;
@@ -25,8 +29,11 @@ public:
 
 private:
     OpenFailure failureOf(const QString &systemText) const;
+    bool lockGivenName(const QString &device);
     void onError();
 
     QString portName;
     QSerialPort *port;
+    // The lock under the name given, where that is not the device's own.
+    std::unique_ptr<QLockFile> nameLock;
 };

@@ -4,10 +4,11 @@
 
 #include <memory>
 
-// Turns the ways a program is asked to end from outside (Ctrl+C, a
-// termination, a closed terminal or session) into a signal delivered by the
-// event loop, so that it ends through its own clean-up: a run's stop byte
-// sent, ports closed and their locks released. A write to a pipe that
+// Turns the ways a program is asked to end from outside (Ctrl+C,
+// Ctrl+Backslash, a termination, a closed terminal or session, and every
+// other signal that would end it) into a signal delivered by the event loop,
+// so that it ends through its own clean-up: a run's stop byte sent, ports
+// closed and their locks released. A write to a pipe that
 // nobody reads any more fails as a write, instead of ending the program.
 class ShutdownSignals : public QObject
 {

@@ -9,7 +9,9 @@
 
 namespace
 {
-const int endingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Every signal that ends a program unless caught, but SIGPIPE: a closed
+// pipe is a write error, said where the write fails.
+const int endingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM};
 
 // The handler may only touch async-signal-safe things: the signal's number
 // as one byte into a pipe that the event loop watches.

@@ -8,6 +8,12 @@
 
 // What asking the unit for its settings came to.
 struct SettingsAnswer {
+    enum Reason {
+        // The program asked.
+        Asked,
+        // The unit was just found: what it holds is read at once.
+        Found,
+    };
     enum Kind {
         Received,
         // No message within the answer's time; one that comes later answers
@@ -19,6 +25,7 @@ struct SettingsAnswer {
     Kind kind = NoAnswer;
     // The answer as it came, whatever it holds.
     QString record;
+    Reason reason = Asked;
 };
 
 // What sending a record came to: it is written, asked back at once and
@@ -34,9 +41,11 @@ struct SendOutcome {
     Kind kind = NoAnswer;
     QString sent;
     QString readBack;
-    // With Differs: each field, as sent (first) and as the unit holds it
-    // (second).
+    // With Differs: each field both hold, as sent (first) and as the unit
+    // holds it (second), and how many fields each held.
     QList<SettingsRecord::Difference> differences;
+    int sentFields = 0;
+    int heldFields = 0;
 };
 
 Q_DECLARE_METATYPE(SettingsAnswer)

@@ -46,9 +46,9 @@ bool UnitSession::isPresent() const
     return present && !leftAlready;
 }
 
-void UnitSession::requestSettings()
+void UnitSession::requestSettings(SettingsAnswer::Reason reason)
 {
-    pending.append({std::nullopt, QDeadlineTimer(timings.answerMs)});
+    pending.append({std::nullopt, QDeadlineTimer(timings.answerMs), reason});
     link->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
     armDeadline();
 }
@@ -103,7 +103,7 @@ void UnitSession::learn(const QString &record)
 void UnitSession::answer(const Request &request, SettingsAnswer::Kind kind, const QString &body)
 {
     if (!request.sent) {
-        Q_EMIT received({kind, body});
+        Q_EMIT received({kind, body, request.reason});
         return;
     }
     SendOutcome outcome;
@@ -114,9 +114,13 @@ void UnitSession::answer(const Request &request, SettingsAnswer::Kind kind, cons
     } else if (kind == SettingsAnswer::Lost) {
         outcome.kind = SendOutcome::Lost;
     } else {
-        outcome.differences = SettingsRecord::differences(outcome.sent, body);
-        outcome.kind =
-            outcome.differences.isEmpty() ? SendOutcome::Confirmed : SendOutcome::Differs;
+        // Every field and the length: a unit that takes fewer fields than
+        // it was sent has not taken the settings.
+        outcome.differences = SettingsRecord::fieldDifferences(outcome.sent, body);
+        outcome.sentFields = SettingsRecord::fieldCount(outcome.sent);
+        outcome.heldFields = SettingsRecord::fieldCount(body);
+        const bool same = outcome.differences.isEmpty() && outcome.sentFields == outcome.heldFields;
+        outcome.kind = same ? SendOutcome::Confirmed : SendOutcome::Differs;
     }
     Q_EMIT sent(outcome);
 }

@@ -47,7 +47,7 @@ public:
     int answerMs() const { return timings.answerMs; }
 
     // Asks the unit for its settings; received() tells what came of it.
-    void requestSettings();
+    void requestSettings(SettingsAnswer::Reason reason = SettingsAnswer::Asked);
     // Writes the record, asks it back and compares; sent() tells the outcome.
     void send(const QString &record);
 
@@ -85,6 +85,7 @@ private:
         // What was sent, when the answer is its read-back.
         std::optional<QString> sent;
         QDeadlineTimer deadline;
+        SettingsAnswer::Reason reason = SettingsAnswer::Asked;
     };
 
     void onMessage(const QString &body);

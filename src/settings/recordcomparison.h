@@ -17,4 +17,10 @@ struct Difference {
 // that an extended record adds carry nothing, so records of either length
 // compare by their settings alone; a field one record lacks counts as empty.
 QList<Difference> differences(const QString &first, const QString &second);
+// Every field that both records hold and in which they differ, the
+// reserved ones too, as a read-back compares what was sent; the number of
+// fields each holds tells the rest.
+QList<Difference> fieldDifferences(const QString &first, const QString &second);
+// The number of fields a record holds, as reading counts them.
+int fieldCount(const QString &record);
 } // namespace SettingsRecord

@@ -53,6 +53,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption chunkOption(QStringLiteral("chunk"),
                                          QStringLiteral("Send replies in pieces of n bytes."),
                                          QStringLiteral("n"));
+    const QCommandLineOption baudOption(
+        QStringLiteral("baud"),
+        QStringLiteral("Send replies at the pace of a line of this many baud, as a real unit "
+                       "does (19200; 10 bits a byte)."),
+        QStringLiteral("rate"));
     const QCommandLineOption linkOption(
         QStringLiteral("link"), QStringLiteral("Symbolic link to the port, removed at the end."),
         QStringLiteral("path"));
@@ -61,10 +66,17 @@ int main(int argc, char *argv[])
         QStringLiteral("Keep field n of the record (counted from 1) at value, whatever is sent: "
                        "a unit that changes a setting on its own."),
         QStringLiteral("n=value"));
-    options.addOptions(
-        {firmwareOption, settingsOption, silentOption, chunkOption, linkOption, holdOption});
+    options.addOptions({firmwareOption, settingsOption, silentOption, chunkOption, baudOption,
+                        linkOption, holdOption});
     options.process(app);
 
+    int baud = 0;
+    if (options.isSet(baudOption)) {
+        bool isNumber = false;
+        baud = options.value(baudOption).toInt(&isNumber);
+        if (!isNumber || baud < 10)
+            return fail(QStringLiteral("--baud needs a rate of 10 or more"));
+    }
     int chunkSize = 0;
     if (options.isSet(chunkOption)) {
         bool isNumber = false;
@@ -95,6 +107,7 @@ int main(int argc, char *argv[])
     if (!port.open(&error))
         return fail(QStringLiteral("cannot open a pseudo-terminal: ") + error);
     port.setChunkSize(chunkSize);
+    port.setBaudRate(baud);
 
     PortLink link;
     if (options.isSet(linkOption) &&

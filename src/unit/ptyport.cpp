@@ -62,6 +62,10 @@ void PtyPort::write(const QByteArray &bytes)
 {
     if (outbox.size() + bytes.size() > maxOutbox)
         return;
+    if (outbox.isEmpty()) {
+        paceClock.start();
+        paced = 0;
+    }
     outbox += bytes;
     if (!chunkTimer.isActive())
         flush();
@@ -91,8 +95,16 @@ void PtyPort::flush()
 {
     writeNotifier->setEnabled(false);
     while (!outbox.isEmpty()) {
-        const qsizetype piece =
-            chunkSize > 0 ? qMin<qsizetype>(chunkSize, outbox.size()) : outbox.size();
+        qsizetype piece = chunkSize > 0 ? qMin<qsizetype>(chunkSize, outbox.size()) : outbox.size();
+        if (bytesPerSecond > 0) {
+            // The first byte leaves at once, each further one when its time came.
+            const qint64 due = paceClock.elapsed() * bytesPerSecond / 1000 + 1 - paced;
+            if (due <= 0) {
+                chunkTimer.start(1);
+                return;
+            }
+            piece = qMin<qsizetype>(piece, due);
+        }
         const ssize_t n = ::write(masterFd, outbox.constData(), size_t(piece));
         if (n < 0 && errno == EINTR)
             continue;
@@ -106,8 +118,9 @@ void PtyPort::flush()
             return;
         }
         outbox.remove(0, n);
-        if (chunkSize > 0 && !outbox.isEmpty()) {
-            chunkTimer.start(chunkGapMs);
+        paced += n;
+        if ((chunkSize > 0 || bytesPerSecond > 0) && !outbox.isEmpty()) {
+            chunkTimer.start(bytesPerSecond > 0 ? 1 : chunkGapMs);
             return;
         }
     }

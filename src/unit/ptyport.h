@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -22,6 +23,9 @@ public:
     // Writes from now on go out in pieces of this many bytes, a few
     // milliseconds apart, as a slow unit would send them; 0 sends at once.
     void setChunkSize(int bytes) { chunkSize = bytes; }
+    // Writes from now on leave at the pace of a serial line of this many
+    // baud, 10 bits a byte, as a real unit's replies do; 0 sends at once.
+    void setBaudRate(int baud) { bytesPerSecond = baud / 10; }
 
 public slots:
     void write(const QByteArray &bytes);
@@ -41,5 +45,9 @@ private:
     QSocketNotifier *writeNotifier = nullptr;
     QTimer chunkTimer;
     int chunkSize = 0;
+    int bytesPerSecond = 0;
+    // Since the outbox was last empty, and what has left since.
+    QElapsedTimer paceClock;
+    qint64 paced = 0;
     QByteArray outbox;
 };

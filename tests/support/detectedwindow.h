@@ -9,10 +9,12 @@ class MainWindow;
 class PseudoTerminal;
 
 // A new window whose detection found a unit on `far`, answering the probe
-// as a unit with the given firmware; null when the window never probed or
-// never took the answer.
+// as a unit with the given firmware and the read of its settings with
+// `record` (the form's start at the firmware's length when null); null when
+// the window never probed or never took the answer.
 std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far,
-                                             const QByteArray &firmware = "1.0.10.2");
+                                             const QByteArray &firmware = "1.0.10.2",
+                                             const QByteArray &record = {});
 
 // What the window's status bar says happened.
 QString notice(MainWindow &window);
