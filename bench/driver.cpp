@@ -425,7 +425,8 @@ int main(int argc, char **argv)
     std::fprintf(stderr, "event loop during detection...\n");
     std::vector<double> pauses;
     {
-        Unit first(dir, {"--silent"}), second(dir, {"--silent"}), unit(dir);
+        // Two units answer; the window takes one and lists both.
+        Unit first(dir, {"--silent"}), second(dir), unit(dir);
         const QString ports =
             first.port + QLatin1Char(':') + second.port + QLatin1Char(':') + unit.port;
         for (int run = 0; run < pauseRuns; ++run) {
@@ -547,7 +548,7 @@ int main(int argc, char **argv)
             .arg(idle.folderChanges)
             .arg(idle.folder),
         QString::number(idle.wakeUpsPerSecond, 'f', 2) + QStringLiteral(" /s"), "<= 0.1 /s");
-    row("longest event-loop pause, detection over three candidates",
+    row("longest event-loop pause, detection over three candidates, two units",
         ms(median(pauses)) + QStringLiteral(" (median of %1; worst %2)")
                                  .arg(pauseRuns)
                                  .arg(ms(*std::max_element(pauses.begin(), pauses.end()))),

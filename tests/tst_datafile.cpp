@@ -8,6 +8,7 @@
 #include "records.h"
 #include "ui_mainwindow.h"
 
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <csignal>
@@ -218,6 +219,29 @@ private Q_SLOTS:
             QVERIFY2(answers.warnings[0].contains(said), qPrintable(answers.warnings[0]));
             QCOMPARE(window->createDataString(), before);
         }
+    }
+
+    // Every value the form could not hold is named, with the file's and the
+    // form's value; the message is kept whole, however long, in the list of
+    // messages.
+    void restoreSaysWhatItChanged()
+    {
+        writeFile(path("settings.txt"), "7;20;80;0;0;50;50;30;30;38;99;1;1;26;0;90;5;0;125;0");
+        MainWindow window(Candidates::named({}));
+        DialogAnswers answers(&window, {path("settings.txt")});
+        window.form().restoreButton->click();
+        const QString said = notice(window);
+        for (const char *part : {"power 1, socket 1: 20 percent in the file, 0 percent in the form",
+                                 "foodtimer: 99 minutes in the file, 15 minutes in the form",
+                                 "mode: 7 in the file, 0 in the form"})
+            QVERIFY2(said.contains(part), qPrintable(said));
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == "&Messages...")
+                action->trigger();
+        }
+        auto *list = window.findChild<QPlainTextEdit *>();
+        QVERIFY(list);
+        QVERIFY(list->toPlainText().contains(said));
     }
 
     void restoreFromFifoDoesNotBlock()

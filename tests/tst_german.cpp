@@ -3,10 +3,13 @@
 // language.
 #include "candidates.h"
 #include "catalogs.h"
+#include "clickablelabel.h"
 #include "detectedwindow.h"
 #include "dialoganswers.h"
 #include "mainwindow.h"
+#include "modelettering.h"
 #include "pseudoterminal.h"
+#include "shownimage.h"
 #include "ui_mainwindow.h"
 #include "virtualunitprocess.h"
 
@@ -57,8 +60,17 @@ private Q_SLOTS:
         const std::unique_ptr<MainWindow> window = windowDetectedOn(line);
         QVERIFY(window);
         const Ui::MainWindow &form = window->form();
-        QCOMPARE(form.sendButton->text(), QStringLiteral("an Gerät senden"));
-        QCOMPARE(form.wavectrlCheckBox->text(), QStringLiteral("Wellensteuerung"));
+        QCOMPARE(form.sendButton->text(), QStringLiteral("an Gerät s&enden"));
+        QCOMPARE(mnemonicClashes(*window), QStringList());
+        // The modes' names on their images are German too.
+        auto *pulse = qobject_cast<ClickableLabel *>(form.modeLayout->itemAt(0)->widget());
+        QCOMPARE(pulse->accessibleName(), QStringLiteral("nur Puls"));
+        const QPixmap bare = shownImage("pulse", pulse->size(), pulse->devicePixelRatioF());
+        QPixmap english = bare;
+        letterModeImage(english, "pulse only", false);
+        QVERIFY(pulse->pixmap().toImage() != english.toImage());
+        QVERIFY(pulse->pixmap().toImage() != bare.toImage());
+        QCOMPARE(form.wavectrlCheckBox->text(), QStringLiteral("&Wellensteuerung"));
         QCOMPARE(form.stopButton->toolTip(), QStringLiteral("Den Wellenabgleich anhalten"));
         QCOMPARE(form.waveSSpinBox->toolTip(), QStringLiteral("0,30 bis 2,50 Sekunden"));
         QVERIFY(statusBarSays(

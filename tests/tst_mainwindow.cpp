@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <array>
 
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void clickableLabelCountsReleasesInside();
     void imagesHeldAtTheirShownSize();
     void typedPowerIsTakenWhole();
+    void menusHoldEveryShortcutOnce();
+    void handbookOnF1();
     void detectedUnitUnlocksTransferAndAdjustment();
     void silentCandidatesLeaveTransferLocked();
 };
@@ -148,6 +151,48 @@ void MainWindowTest::typedPowerIsTakenWhole()
     QCOMPARE(window.form().power12SpinBox->value(), 0);
     QCOMPARE(notice(window),
              "power1Socket2 became 0 by the form's rules (20 entered; 0, or 30 to 100 %)");
+}
+
+// Each key belongs to one action, so that Qt never finds one ambiguous and
+// ignores it; each mnemonic to one menu, button or check box.
+void MainWindowTest::menusHoldEveryShortcutOnce()
+{
+    MainWindow window(Candidates::named({}));
+    QList<QKeySequence> keys;
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (!action->shortcut().isEmpty())
+            keys << action->shortcut();
+    }
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (!button->shortcut().isEmpty())
+            keys << button->shortcut();
+    }
+    // Ctrl+Q quits where the platform has no key of its own for it.
+    const QKeySequence quit = QKeySequence(QKeySequence::Quit).isEmpty()
+                                  ? QKeySequence(Qt::CTRL | Qt::Key_Q)
+                                  : QKeySequence(QKeySequence::Quit);
+    for (const QKeySequence &key :
+         {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::Open), quit,
+          QKeySequence(Qt::Key_F5), QKeySequence(QKeySequence::HelpContents)})
+        QCOMPARE(keys.count(key), 1);
+    QCOMPARE(QSet<QKeySequence>(keys.cbegin(), keys.cend()).size(), keys.size());
+    QCOMPARE(mnemonicClashes(window).join(" | "), QString());
+    QCOMPARE(window.form().sendButton->objectName(), "sendButton");
+}
+
+void MainWindowTest::handbookOnF1()
+{
+    MainWindow window(Candidates::named({}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTRY_VERIFY(QApplication::activeWindow() != &window);
+    auto *handbook = QApplication::activeWindow()->findChild<QTextBrowser *>();
+    QVERIFY(handbook);
+    QVERIFY(handbook->toPlainText().contains("Finding the unit"));
+    QVERIFY(handbook->document()
+                ->resource(QTextDocument::ImageResource, QUrl("sent-and-confirmed.png"))
+                .isValid());
 }
 
 void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()

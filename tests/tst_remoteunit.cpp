@@ -1,4 +1,6 @@
 #include "candidates.h"
+#include "detectedwindow.h"
+#include "mainwindow.h"
 #include "protocol.h"
 #include "records.h"
 #include "ser2netprocess.h"
@@ -155,6 +157,23 @@ private Q_SLOTS:
         ser2net.start();
         QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
         QTRY_VERIFY_WITH_TIMEOUT(link.isDetected(), 2500);
+    }
+
+    // ser2net says why it closes a second connection to a port it serves:
+    // its words are the reason the window gives.
+    void busyPortSaysWhy()
+    {
+        VirtualUnitProcess unit({"--settings", waveRecord});
+        Ser2netProcess ser2net(unit.portPath());
+        QVERIFY2(ser2net.isRunning(), qPrintable(ser2net.output()));
+        QProcess holder;
+        holder.start(KV3318_CTL, {"--port", ser2net.socketUrl(), "wave"});
+        QVERIFY(unit.waitForLine("adjust 30;0", 5000));
+        MainWindow window(Candidates::named({ser2net.socketUrl()}));
+        QTRY_VERIFY2(notice(window).contains(ser2net.socketUrl() + ": Port already in use"),
+                     qPrintable(notice(window)));
+        holder.terminate();
+        QVERIFY(holder.waitForFinished(3000));
     }
 
     // A unit that stays silent on a connection that stands is asked once,

@@ -6,11 +6,9 @@
 namespace
 {
 
+// The buttons are shown at about a third of this size, so the arrows are bold. The
+// window writes each mode's name across the top, in the user's language.
 const QSize buttonSize(413, 165);
-// The buttons are shown at about a third of this size, so the lettering is as large as
-// the widest name allows and the arrows are bold.
-const qreal letteringSize = 60;
-const qreal letteringWidth = 385;
 const qreal surface = 90;
 
 void paintWaves(QPainter &p, const QRectF &area)
@@ -109,20 +107,14 @@ QImage drawModeButton(ModeButton mode)
     switch (mode) {
     case ModeButton::Pulse:
         paintPulseArrows(p, area);
-        sea::paintLettering(p, "pulse only", {area.center().x(), 52}, letteringSize,
-                            letteringWidth);
         break;
     case ModeButton::Interval:
         paintIntervalArrows(p, area);
-        // Smaller and lower than the other names, to leave room for the emblem above.
+        // The window's lettering stands lower here, below the emblem.
         paintIntervalEmblem(p, {area.center().x(), 22}, 17);
-        sea::paintLettering(p, "interval", {area.center().x(), 66}, letteringSize * 0.85,
-                            letteringWidth);
         break;
     case ModeButton::Sequential:
         paintSequentialArrows(p, area);
-        sea::paintLettering(p, "sequential", {area.center().x(), 52}, letteringSize,
-                            letteringWidth);
         break;
     }
     p.end();

@@ -25,7 +25,6 @@ const QColor arrowEdge(0x03, 0x1c, 0x3b);
 
 // The font is named rather than left to the platform so that redrawing gives the same
 // letters everywhere the DejaVu fonts are installed.
-const char *const letteringFamily = "DejaVu Sans";
 
 // Point of one wave in units of its length and height, measured from its trough.
 struct WaveFrame {
@@ -207,35 +206,6 @@ void paintArrow(QPainter &p, QPointF centre, qreal length, qreal height, Heading
         QPen(arrowEdge, std::max(1.2, height * 0.06), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolygon(shape);
     p.restore();
-}
-
-void paintLettering(QPainter &p, const QString &text, QPointF centre, qreal pixelSize,
-                    qreal maxWidth)
-{
-    QFont font(letteringFamily);
-    font.setBold(true);
-    font.setItalic(true);
-    font.setPixelSize(qRound(pixelSize));
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    if (path.boundingRect().width() > maxWidth) {
-        font.setPixelSize(qFloor(pixelSize * maxWidth / path.boundingRect().width()));
-        path = QPainterPath();
-        path.addText(0, 0, font, text);
-    }
-
-    // Centred across on the ink but up and down on the x-height, so that descenders such
-    // as the "p" of "pulse" do not lift one word above the others.
-    const QFontMetricsF metrics(font);
-    const QRectF ink = path.boundingRect();
-    path.translate(centre.x() - ink.center().x(), centre.y() + metrics.xHeight() / 2);
-
-    const qreal size = font.pixelSize();
-    p.strokePath(path, QPen(QColor(255, 255, 255, 70), size * 0.24, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-    p.strokePath(path, QPen(QColor(255, 255, 255, 190), size * 0.11, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-    p.fillPath(path, Qt::black);
 }
 
 void paintMedallion(QPainter &p, QPointF centre, qreal radius)

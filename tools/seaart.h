@@ -35,11 +35,6 @@ enum class Heading { Right, Left };
 // A bright arrow with a soft shadow, so it stands out against deep water.
 void paintArrow(QPainter &p, QPointF centre, qreal length, qreal height, Heading heading);
 
-// Bold black italic text centred on `centre`, shrunk to `maxWidth` where needed; a pale
-// halo keeps it readable over waves of any shade.
-void paintLettering(QPainter &p, const QString &text, QPointF centre, qreal pixelSize,
-                    qreal maxWidth);
-
 // A round picture of a breaking wave over deep water with a flow arrow, the product's
 // emblem on the banner and the icon.
 void paintMedallion(QPainter &p, QPointF centre, qreal radius);

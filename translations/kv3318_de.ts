@@ -18,16 +18,83 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</trans
         <translation>Zeigt die Version.</translation>
     </message>
     <message>
-        <source>Probes &lt;port&gt; for the unit, instead of the ports in KV3318_PORTS or those the system lists. May be given several times; probed in order.</source>
-        <translation>Sucht das Gerät an &lt;anschluss&gt; statt an den Anschlüssen in KV3318_PORTS oder denen, die das System kennt. Darf mehrmals angegeben werden; in dieser Reihenfolge abgefragt.</translation>
-    </message>
-    <message>
         <source>port</source>
         <translation>anschluss</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;; name a port with --port</source>
         <translation>%1: unerwartetes Argument „%2“; einen Anschluss mit --port angeben</translation>
+    </message>
+    <message>
+        <source>Probes &lt;port&gt; for the unit, instead of the ports in KV3318_PORTS or those the system lists. May be given several times; all are probed at once.</source>
+        <translation>Sucht das Gerät an &lt;Anschluss&gt; statt an den Anschlüssen in KV3318_PORTS oder denen, die das System nennt. Kann mehrmals angegeben werden; alle werden zugleich abgefragt.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldNames</name>
+    <message>
+        <source>mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>power %1, socket %2</source>
+        <translation>Leistung %1, Steckdose %2</translation>
+    </message>
+    <message>
+        <source>pulse flow</source>
+        <translation>Pulsströmung</translation>
+    </message>
+    <message>
+        <source>foodtimer</source>
+        <translation>Futterpause</translation>
+    </message>
+    <message>
+        <source>moonlight</source>
+        <translation>Mondlicht</translation>
+    </message>
+    <message>
+        <source>storm cycle</source>
+        <translation>Sturm</translation>
+    </message>
+    <message>
+        <source>storm cycle, days</source>
+        <translation>Sturm, Tage</translation>
+    </message>
+    <message>
+        <source>storm cycle, hours</source>
+        <translation>Sturm, Stunden</translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation>Nachtbetrieb</translation>
+    </message>
+    <message>
+        <source>interval time, hours</source>
+        <translation>Intervallzeit, Stunden</translation>
+    </message>
+    <message>
+        <source>interval time, minutes</source>
+        <translation>Intervallzeit, Minuten</translation>
+    </message>
+    <message>
+        <source>sequential time</source>
+        <translation>sequenzielle Zeit</translation>
+    </message>
+    <message>
+        <source>wavecontroller</source>
+        <translation>Wellensteuerung</translation>
+    </message>
+    <message>
+        <source>wave time</source>
+        <translation>Wellenzeit</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>gegenläufig</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -43,6 +110,21 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</trans
     <message>
         <source>sequential</source>
         <translation>sequenziell</translation>
+    </message>
+</context>
+<context>
+    <name>Handbook</name>
+    <message>
+        <source>handbook.en.md</source>
+        <translation>handbook.de.md</translation>
+    </message>
+    <message>
+        <source>Korvalin 3318 Handbook</source>
+        <translation>Korvalin 3318 – Handbuch</translation>
+    </message>
+    <message>
+        <source>handbook</source>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -152,28 +234,12 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</trans
         <translation>Wellensteuerung Steckdosen 3+4</translation>
     </message>
     <message>
-        <source>wavecontroller</source>
-        <translation>Wellensteuerung</translation>
-    </message>
-    <message>
         <source>wave</source>
         <translation>Welle</translation>
     </message>
     <message>
-        <source>inverse</source>
-        <translation>gegenläufig</translation>
-    </message>
-    <message>
         <source>auto adjust</source>
         <translation>Abgleich</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>starten</translation>
-    </message>
-    <message>
-        <source>stop</source>
-        <translation>anhalten</translation>
     </message>
     <message>
         <source>data</source>
@@ -188,14 +254,6 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</trans
         <translation>aus Datei laden</translation>
     </message>
     <message>
-        <source>send to unit</source>
-        <translation>an Gerät senden</translation>
-    </message>
-    <message>
-        <source>receive from unit</source>
-        <translation>vom Gerät holen</translation>
-    </message>
-    <message>
         <source>options</source>
         <translation>Optionen</translation>
     </message>
@@ -204,24 +262,8 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</trans
         <translation>Futterpause </translation>
     </message>
     <message>
-        <source>moonlight</source>
-        <translation>Mondlicht</translation>
-    </message>
-    <message>
-        <source>night mode</source>
-        <translation>Nachtbetrieb</translation>
-    </message>
-    <message>
-        <source>storm cycle</source>
-        <translation>Sturm</translation>
-    </message>
-    <message>
         <source>days</source>
         <translation>Tage</translation>
-    </message>
-    <message>
-        <source>Über</source>
-        <translation>Über</translation>
     </message>
     <message>
         <source>Einstellungen</source>
@@ -387,7 +429,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>%1 is %2, not %3</source>
-        <translation>%1 ist %2, nicht %3</translation>
+        <translation>%1: im Gerät %2, gesendet %3</translation>
     </message>
     <message>
         <source>the unit holds other settings than were sent: %1</source>
@@ -440,6 +482,208 @@ Soll die Datei ersetzt werden?</translation>
             <numerusform>einen Datensatz aus %n Feld, nicht %1</numerusform>
             <numerusform>einen Datensatz aus %n Feldern, nicht %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;wavecontroller</source>
+        <translation>&amp;Wellensteuerung</translation>
+    </message>
+    <message>
+        <source>&amp;inverse</source>
+        <translation>gegenlä&amp;ufig</translation>
+    </message>
+    <message>
+        <source>st&amp;art</source>
+        <translation>s&amp;tarten</translation>
+    </message>
+    <message>
+        <source>sto&amp;p</source>
+        <translation>&amp;anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;record to data file</source>
+        <translation>in Datei &amp;speichern</translation>
+    </message>
+    <message>
+        <source>re&amp;store from data file</source>
+        <translation>aus Datei &amp;laden</translation>
+    </message>
+    <message>
+        <source>se&amp;nd to unit</source>
+        <translation>an Gerät s&amp;enden</translation>
+    </message>
+    <message>
+        <source>re&amp;ceive from unit</source>
+        <translation>vom Gerät h&amp;olen</translation>
+    </message>
+    <message>
+        <source>&amp;moonlight</source>
+        <translation>&amp;Mondlicht</translation>
+    </message>
+    <message>
+        <source>ni&amp;ght mode</source>
+        <translation>&amp;Nachtbetrieb</translation>
+    </message>
+    <message>
+        <source>storm c&amp;ycle</source>
+        <translation>Stu&amp;rm</translation>
+    </message>
+    <message>
+        <source>&amp;About Korvalin 3318</source>
+        <translation>Ü&amp;ber Korvalin 3318</translation>
+    </message>
+    <message>
+        <source>Unit in use: %1, firmware %2</source>
+        <translation>Verwendetes Gerät: %1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>No unit in use.</source>
+        <translation>Kein Gerät in Verwendung.</translation>
+    </message>
+    <message>
+        <source>About Korvalin 3318</source>
+        <translation>Über Korvalin 3318</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Korvalin 3318 configuration tool %1&lt;/h3&gt;&lt;p&gt;Configures the Korvalin 3318 flow pump controller over its serial line.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Built with Qt %3, running on Qt %4.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later: you may share and change it; it comes without any warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%5&quot;&gt;%5&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Korvalin 3318 Einstellprogramm %1&lt;/h3&gt;&lt;p&gt;Stellt den Strömungspumpen-Regler Korvalin 3318 über seine serielle Leitung ein.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %3, läuft mit Qt %4.&lt;/p&gt;&lt;p&gt;Freie Software unter der GNU General Public License, Version 3 oder später: Sie dürfen sie weitergeben und verändern; sie kommt ohne jede Gewährleistung.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%5&quot;&gt;%5&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the file, %3 in the form</source>
+        <translation>%1: %2 in der Datei, %3 im Formular</translation>
+    </message>
+    <message>
+        <source>%1; the form could not hold every value: %2</source>
+        <translation>%1; das Formular konnte nicht jeden Wert halten: %2</translation>
+    </message>
+    <message>
+        <source>%1; another unit answered on %2: the Unit menu takes it</source>
+        <translation>%1; ein anderes Gerät hat an %2 geantwortet: das Menü Gerät nimmt es</translation>
+    </message>
+    <message>
+        <source>name of the unit</source>
+        <translation>Name des Geräts</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation>&amp;Speichern …</translation>
+    </message>
+    <message>
+        <source>R&amp;estore...</source>
+        <translation>&amp;Laden …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Search again</source>
+        <translation>Erneut &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to unit</source>
+        <translation>An Gerät s&amp;enden</translation>
+    </message>
+    <message>
+        <source>Re&amp;ceive from unit</source>
+        <translation>Vom Gerät &amp;holen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename unit...</source>
+        <translation>Gerät &amp;umbenennen …</translation>
+    </message>
+    <message>
+        <source>&amp;Messages...</source>
+        <translation>&amp;Meldungen …</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Handbook</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>Every message, whole: Unit &gt; Messages</source>
+        <translation>Alle Meldungen, vollständig: Gerät &gt; Meldungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unit(s) answered; the Unit menu lists them</source>
+        <translation>
+            <numerusform>%n Gerät hat geantwortet; das Menü Gerät nennt es</numerusform>
+            <numerusform>%n Geräte haben geantwortet; das Menü Gerät nennt sie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>this is another unit than the one the form&apos;s settings were read from</source>
+        <translation>dies ist ein anderes Gerät als das, von dem die Einstellungen des Formulars gelesen wurden</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 an %2</translation>
+    </message>
+    <message>
+        <source>Korvalin 3318 - %1</source>
+        <translation>Korvalin 3318 – %1</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3)</source>
+        <translation>&amp;%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Use another unit</source>
+        <translation>Ein anderes Gerät verwenden</translation>
+    </message>
+    <message>
+        <source>The form holds changes that no unit has yet. Use the unit on %1 all the same? The changes stay in the form, and Send sends them there.</source>
+        <translation>Das Formular enthält Änderungen, die noch kein Gerät hat. Das Gerät an %1 trotzdem verwenden? Die Änderungen bleiben im Formular, und Senden sendet sie dorthin.</translation>
+    </message>
+    <message>
+        <source>Rename unit</source>
+        <translation>Gerät umbenennen</translation>
+    </message>
+    <message>
+        <source>Name of the unit on %1:</source>
+        <translation>Name des Geräts an %1:</translation>
+    </message>
+    <message>
+        <source>The name could not be kept there.</source>
+        <translation>Der Name konnte dort nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Send to another unit</source>
+        <translation>An ein anderes Gerät senden</translation>
+    </message>
+    <message>
+        <source>The form holds settings read from %1. Send them to %2?</source>
+        <translation>Das Formular enthält Einstellungen, die von %1 gelesen wurden. An %2 senden?</translation>
+    </message>
+</context>
+<context>
+    <name>MessageList</name>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>messages</source>
+        <translation>Meldungen</translation>
     </message>
 </context>
 <context>

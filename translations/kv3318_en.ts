@@ -17,15 +17,82 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Probes &lt;port&gt; for the unit, instead of the ports in KV3318_PORTS or those the system lists. May be given several times; probed in order.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;; name a port with --port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probes &lt;port&gt; for the unit, instead of the ports in KV3318_PORTS or those the system lists. May be given several times; all are probed at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldNames</name>
+    <message>
+        <source>mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power %1, socket %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pulse flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foodtimer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moonlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storm cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storm cycle, days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storm cycle, hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interval time, hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interval time, minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sequential time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wavecontroller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wave time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -41,6 +108,21 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
     </message>
     <message>
         <source>sequential</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Handbook</name>
+    <message>
+        <source>handbook.en.md</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvalin 3318 Handbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handbook</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -151,27 +233,11 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>wavecontroller</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>wave</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>inverse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>auto adjust</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>stop</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -187,14 +253,6 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>send to unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>receive from unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -203,23 +261,7 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>moonlight</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>night mode</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>storm cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Über</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -438,6 +480,208 @@ Do you want to replace it?</source>
             <numerusform>a record of %n field, not %1</numerusform>
             <numerusform>a record of %n fields, not %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;wavecontroller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;inverse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>st&amp;art</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sto&amp;p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;record to data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>re&amp;store from data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>se&amp;nd to unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>re&amp;ceive from unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;moonlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ni&amp;ght mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storm c&amp;ycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Korvalin 3318</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit in use: %1, firmware %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Korvalin 3318</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Korvalin 3318 configuration tool %1&lt;/h3&gt;&lt;p&gt;Configures the Korvalin 3318 flow pump controller over its serial line.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Built with Qt %3, running on Qt %4.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later: you may share and change it; it comes without any warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%5&quot;&gt;%5&lt;/a&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 in the file, %3 in the form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the form could not hold every value: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; another unit answered on %2: the Unit menu takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;estore...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;nd to unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;ceive from unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename unit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Messages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Handbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every message, whole: Unit &gt; Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unit(s) answered; the Unit menu lists them</source>
+        <translation>
+            <numerusform>%n unit answered; the Unit menu lists them</numerusform>
+            <numerusform>%n units answered; the Unit menu lists them</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>this is another unit than the one the form&apos;s settings were read from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvalin 3318 - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use another unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form holds changes that no unit has yet. Use the unit on %1 all the same? The changes stay in the form, and Send sends them there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the unit on %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name could not be kept there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to another unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form holds settings read from %1. Send them to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageList</name>
+    <message>
+        <source>Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messages</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

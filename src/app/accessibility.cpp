@@ -3,7 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QAction>
+#include <QTabBar>
 
 void MainWindow::createAccessibility()
 {
@@ -13,11 +13,7 @@ void MainWindow::createAccessibility()
     setTabOrder(pulseButton, intervalButton);
     setTabOrder(intervalButton, sequentialButton);
 
-    // The images say the modes' names; screen readers cannot read them.
     const QList<ClickableLabel *> modeButtons{pulseButton, intervalButton, sequentialButton};
-    pulseButton->setAccessibleName(tr("pulse only"));
-    intervalButton->setAccessibleName(tr("interval"));
-    sequentialButton->setAccessibleName(tr("sequential"));
     const auto markCurrentMode = [modeButtons](int page) {
         for (qsizetype index = 0; index < modeButtons.size(); ++index)
             modeButtons[index]->setChecked(index == page);
@@ -25,11 +21,6 @@ void MainWindow::createAccessibility()
     markCurrentMode(formView->settings().mode);
     connect(formView, &FormView::pageChanged, this, markCurrentMode);
 
-    auto *recordAction = new QAction(this);
-    recordAction->setShortcut(QKeySequence::Save);
-    connect(recordAction, &QAction::triggered, this, &MainWindow::writeSettings);
-    auto *restoreAction = new QAction(this);
-    restoreAction->setShortcut(QKeySequence::Open);
-    connect(restoreAction, &QAction::triggered, this, &MainWindow::loadSettings);
-    addActions({recordAction, restoreAction});
+    // The one tab has nothing to switch to: Tab passes it by.
+    ui->tabWidget->tabBar()->setFocusPolicy(Qt::NoFocus);
 }

@@ -57,7 +57,7 @@ std::optional<int> handle(const QStringList &arguments, QTextStream &out, QTextS
         QStringLiteral("port"),
         Texts::tr(
             "Probes <port> for the unit, instead of the ports in KV3318_PORTS or those the system "
-            "lists. May be given several times; probed in order."),
+            "lists. May be given several times; all are probed at once."),
         Texts::tr("port"));
     parser.addOptions({helpOption, versionOption, portOption});
     const auto addQtOption = [&parser](const char *name, const QString &valueName) {

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "fieldnames.h"
+#include "formview.h"
 #include "settingsfile.h"
 #include "settingsrecord.h"
 
@@ -89,17 +91,32 @@ void MainWindow::loadSettings()
     // A record of either length restores: its settings are the same, and
     // the two reserved fields of the longer one carry nothing.
     applyRecord(*record, SettingsRecord::Length(fields));
+    // The form now holds a file's settings, no unit's.
+    formSource.clear();
     const QString name = QDir::toNativeSeparators(fileName);
+    QString said;
     if (fields == recordLength())
-        tell(tr("settings restored from %1").arg(name));
+        said = tr("settings restored from %1").arg(name);
     else if (fields < recordLength())
-        tell(tr("settings restored from %1; its 20 fields take the firmware's two reserved "
-                "fields when sent")
-                 .arg(name));
+        said = tr("settings restored from %1; its 20 fields take the firmware's two reserved "
+                  "fields when sent")
+                   .arg(name);
     else
-        tell(tr("settings restored from %1; its two reserved fields are left out for this "
-                "firmware")
-                 .arg(name));
+        said = tr("settings restored from %1; its two reserved fields are left out for this "
+                  "firmware")
+                   .arg(name);
+    // Nothing the file held is changed without a word.
+    QStringList changed;
+    for (const SettingsRecord::Adjustment &value :
+         SettingsRecord::adjustments(*record, formView->settings()))
+        changed << tr("%1: %2 in the file, %3 in the form")
+                       .arg(FieldNames::name(value.id), FieldNames::value(value.id, value.inRecord),
+                            FieldNames::value(value.id, value.held));
+    if (changed.isEmpty())
+        tell(said);
+    else
+        warn(tr("%1; the form could not hold every value: %2")
+                 .arg(said, changed.join(QLatin1String("; "))));
 }
 
 void MainWindow::warnAboutFile(const QString &title, const QString &fileName, const QString &reason)

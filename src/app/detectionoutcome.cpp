@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 
+#include "linklog.h"
 #include "protocol.h"
 #include "settingsrecord.h"
 #include "unitsession.h"
 
-#include <QDebug>
 #include <QLabel>
 
 void MainWindow::onInterfaceDetect(const QStringList &list)
@@ -13,18 +13,31 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
         // The record length stays that of the last unit found, so a file
         // recorded now still fits the unit just unplugged.
         statusLabel->setText(tr("no interface detected"));
+        QStringList failures;
+        for (const SearchReport::Failure &failed : protocol->lastReport().openFailures) {
+            if (failed.failure.kind == OpenFailure::PermissionDenied)
+                failures << tr("%1: %2 (add yourself to the group dialout, then log in again)")
+                                .arg(failed.port, failed.failure.translated());
+            else
+                failures << tr("%1: %2").arg(failed.port, failed.failure.translated());
+        }
+        if (!failures.isEmpty())
+            warn(failures.join(QLatin1String("; ")));
         showNotice();
         return;
     }
     statusLabel->setText(tr("interface detected on: %1   (%2)").arg(list.value(0), list.value(1)));
-    lostNotice.clear();
+    // What was said of the last unit does not hold for this one.
+    actingNotice.clear();
     connectSession();
+    rememberUnit(protocol->session()->identity());
+    showUnitName();
     updateModified();
     unitVersion = generateVersion(list.value(1));
     if (recordLength() == SettingsRecord::Basic)
-        qDebug("version<=1.0.10.1");
+        qCDebug(linkLog, "version<=1.0.10.1");
     else
-        qDebug("version>1.0.10.1");
+        qCDebug(linkLog, "version>1.0.10.1");
     applyState();
 }
 
@@ -33,11 +46,19 @@ void MainWindow::onInterfaceLost(const QString &port, bool duringRun)
     // What was said of that unit, "confirmed" or a difference, goes with it.
     noticeTimer.stop();
     showNoUnit();
-    lostNotice =
+    QString lost =
         duringRun
             ? tr("the unit on %1 was lost during an adjustment run, which ended there").arg(port)
             : tr("the unit on %1 was lost").arg(port);
-    showNotice();
+    // Another unit is offered, never taken by itself.
+    for (const SearchReport::Unit &other : protocol->units()) {
+        if (other.port != port) {
+            lost =
+                tr("%1; another unit answered on %2: the Unit menu takes it").arg(lost, other.port);
+            break;
+        }
+    }
+    warn(lost);
 }
 
 void MainWindow::showNoUnit()
@@ -46,7 +67,7 @@ void MainWindow::showNoUnit()
     // so a file recorded now still has that unit's record length.
     statusLabel->setText(tr("no interface detected"));
     stopOffered = false;
-    lostNotice.clear();
+    showUnitName();
     updateModified();
     applyState();
 }
@@ -58,5 +79,6 @@ void MainWindow::searchAgain()
         return;
     // The search lets go of the unit found before.
     showNoUnit();
+    actingNotice.clear();
     protocol->checkInterface();
 }

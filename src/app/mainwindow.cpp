@@ -2,11 +2,14 @@
 
 #include "clickablelabel.h"
 #include "formview.h"
+#include "modelettering.h"
 #include "protocol.h"
 #include "shownimage.h"
 #include "ui_mainwindow.h"
 #include "unitsession.h"
+#include "windowactions.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -15,7 +18,8 @@
 #include <QToolButton>
 
 MainWindow::MainWindow(const Candidates &candidates)
-    : QMainWindow(nullptr, Qt::WindowFlags()), ui(std::make_unique<Ui::MainWindow>())
+    : QMainWindow(nullptr, Qt::WindowFlags()), ui(std::make_unique<Ui::MainWindow>()),
+      actions(std::make_unique<WindowActions>())
 {
     // The images live in this library, which the linker would otherwise be
     // free to leave out of a program that never names them.
@@ -24,6 +28,7 @@ MainWindow::MainWindow(const Candidates &candidates)
     // The candidates open before the form is built, so that their
     // half-second pause passes while the window is built and shown.
     protocol = new Protocol(candidates, this);
+    protocol->setPreferred(rememberedUnit());
     protocol->checkInterface();
 
     ui->setupUi(this);
@@ -31,6 +36,7 @@ MainWindow::MainWindow(const Candidates &candidates)
     setWindowTitle(windowTitle() + QLatin1String("[*]"));
     formView = new FormView(*ui, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    createMenus();
     createStatusBar();
     createModeButtons();
     createRunProgress();
@@ -53,6 +59,10 @@ MainWindow::MainWindow(const Candidates &candidates)
     connect(protocol, &Protocol::interfaceDetected, this, &MainWindow::onInterfaceDetect);
     connect(protocol, &Protocol::interfaceLost, this, &MainWindow::onInterfaceLost);
     connect(protocol, &Protocol::probingChanged, this, &MainWindow::applyState);
+    connect(protocol, &Protocol::unitsChanged, this, [this] {
+        listUnits();
+        showNotice();
+    });
     // Once the unit has been let go, the window goes.
     connect(protocol, &Protocol::left, this, &QWidget::close, Qt::QueuedConnection);
 }
@@ -80,10 +90,6 @@ void MainWindow::connectSession()
 
 void MainWindow::connectButtons()
 {
-    connect(ui->recordButton, &QPushButton::clicked, this, &MainWindow::on_recordButton_clicked);
-    connect(ui->restoreButton, &QPushButton::clicked, this, &MainWindow::on_restoreButton_clicked);
-    connect(ui->sendButton, &QPushButton::clicked, this, &MainWindow::on_sendButton_clicked);
-    connect(ui->receiveButton, &QPushButton::clicked, this, &MainWindow::on_receiveButton_clicked);
     connect(ui->startButton, &QPushButton::clicked, this, &MainWindow::on_startButton_clicked);
     connect(ui->stopButton, &QPushButton::clicked, this, &MainWindow::on_stopButton_clicked);
 }
@@ -105,16 +111,20 @@ void MainWindow::createStatusBar()
     statusLabel->setMinimumSize(statusLabel->sizeHint());
     // The unit's port and firmware are never cut short by a notice beside them.
     statusLabel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
-    statusBar()->addWidget(statusLabel, 1);
+    statusBar()->addWidget(statusLabel);
+    unitNameLabel = new QLabel();
+    unitNameLabel->setAccessibleName(tr("name of the unit"));
+    unitNameLabel->hide();
+    statusBar()->addWidget(unitNameLabel);
     createNotices();
 
+    // F5 belongs to the Unit menu's search; this only triggers it.
     searchButton = new QToolButton();
     searchButton->setText(tr("search again"));
     searchButton->setToolTip(tr("Look for the unit on every serial port again (F5)"));
-    searchButton->setShortcut(QKeySequence(Qt::Key_F5));
     searchButton->setAutoRaise(true);
     statusBar()->addPermanentWidget(searchButton);
-    connect(searchButton, &QToolButton::clicked, this, &MainWindow::searchAgain);
+    connect(searchButton, &QToolButton::clicked, actions->search, &QAction::trigger);
 }
 
 void MainWindow::createModeButtons()
@@ -123,19 +133,25 @@ void MainWindow::createModeButtons()
     intervalButton = new ClickableLabel();
     sequentialButton = new ClickableLabel();
 
+    // Each image carries its mode's name in the user's language, which is
+    // also what screen readers say of it.
     const QSize buttonSize(130, 50);
     const qreal pixelRatio = devicePixelRatioF();
-    const QPixmap pulseImage = shownImage(QStringLiteral("pulse"), buttonSize, pixelRatio);
-    const QPixmap intervalImage = shownImage(QStringLiteral("interval"), buttonSize, pixelRatio);
-    const QPixmap sequentialImage =
-        shownImage(QStringLiteral("sequential"), buttonSize, pixelRatio);
-
+    const struct {
+        ClickableLabel *button;
+        const char *image;
+        QString name;
+    } modes[] = {{pulseButton, "pulse", tr("pulse only")},
+                 {intervalButton, "interval", tr("interval")},
+                 {sequentialButton, "sequential", tr("sequential")}};
+    for (const auto &mode : modes) {
+        QPixmap image = shownImage(QLatin1String(mode.image), buttonSize, pixelRatio);
+        letterModeImage(image, mode.name, mode.button == intervalButton);
+        mode.button->setScaledContents(true);
+        mode.button->setPixmap(image);
+        mode.button->setAccessibleName(mode.name);
+    }
     const QList<ClickableLabel *> buttons{pulseButton, intervalButton, sequentialButton};
-    for (ClickableLabel *button : buttons)
-        button->setScaledContents(true);
-    pulseButton->setPixmap(pulseImage);
-    intervalButton->setPixmap(intervalImage);
-    sequentialButton->setPixmap(sequentialImage);
     for (ClickableLabel *button : buttons) {
         button->setMinimumSize(buttonSize);
         button->setMaximumSize(buttonSize);

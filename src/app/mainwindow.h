@@ -6,6 +6,7 @@
 #include "waverun.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -13,11 +14,15 @@
 
 class Candidates;
 class ClickableLabel;
+class ElidedLabel;
 class FormView;
+class Handbook;
+class MessageLog;
 class Protocol;
 class QLabel;
 class QToolButton;
 class RunProgress;
+struct WindowActions;
 
 namespace Ui
 {
@@ -77,6 +82,8 @@ private Q_SLOTS:
 
 private:
     void createStatusBar();
+    // The menus and the actions they hold, which the form's buttons trigger.
+    void createMenus();
     void createModeButtons();
     void showImages();
     void connectButtons();
@@ -89,6 +96,9 @@ private:
     void createNotices();
     // Says for a few seconds what just happened, then what stands again.
     void tell(const QString &text);
+    // Says what asks the user to act; it stays until something newer of
+    // its kind, or about the unit, replaces it.
+    void warn(const QString &text);
     void showNotice();
     void showNoticeText(const QString &text);
     QString standingNotice() const;
@@ -127,9 +137,29 @@ private:
     bool mayClose();
     // What the window shows without a unit: the controls that need one are locked.
     void showNoUnit();
+    void showMessages();
+    void showHandbook();
+    void showAbout();
+    // The units the last search found, in the Unit menu.
+    void listUnits();
+    // Uses the unit on `port` instead of the one in use, once its run has
+    // ended and its changes were asked about.
+    void chooseUnit(const QString &port);
+    void renameUnit();
+    // What the unit in use is called, its name given by the user or its port.
+    QString unitTitle() const;
+    void showUnitName();
+    // Whether the form may go to the unit in use: asked when it holds what
+    // was read from another unit.
+    bool maySendTo();
+    // The unit in use, by its lasting name, as the next start takes it.
+    static QString rememberedUnit();
+    static void rememberUnit(const QString &identity);
 
     std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<WindowActions> actions;
     Protocol *protocol = nullptr;
+    MessageLog *messageLog = nullptr;
     FormView *formView = nullptr;
     unsigned int unitVersion = 0;
     QLabel *statusLabel = nullptr;
@@ -138,13 +168,19 @@ private:
     ClickableLabel *sequentialButton = nullptr;
     QToolButton *searchButton = nullptr;
     RunProgress *runProgress = nullptr;
-    QLabel *noticeLabel = nullptr;
+    QLabel *unitNameLabel = nullptr;
+    ElidedLabel *noticeLabel = nullptr;
+    QPointer<Handbook> handbook;
     QTimer noticeTimer;
     // "stop" is offered once the wave controller was switched on while the
     // unit was there, run or no run; a click then sends the stop byte.
     bool stopOffered = false;
-    // What stays said of the unit last lost, until another is found.
-    QString lostNotice;
+    // What asks the user to act stays said until something newer of its
+    // kind, or a unit found, replaces it.
+    QString actingNotice;
+    // The lasting name of the unit whose settings the form last matched;
+    // empty while it holds none.
+    QString formSource;
     // The form holds nothing the user put there since it last matched a
     // unit's settings, or since the start: a unit found then is shown.
     bool untouched = true;

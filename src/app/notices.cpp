@@ -1,8 +1,9 @@
+#include "elidedlabel.h"
 #include "mainwindow.h"
-
+#include "messagelist.h"
+#include "messagelog.h"
 #include "protocol.h"
 
-#include <QLabel>
 #include <QStatusBar>
 
 namespace
@@ -13,12 +14,12 @@ constexpr int noticeMs = 6000;
 
 void MainWindow::createNotices()
 {
-    noticeLabel = new QLabel();
-    // However long a notice, the window keeps its size; the whole text is in
-    // the tooltip.
-    noticeLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    messageLog = new MessageLog(this);
+    noticeLabel = new ElidedLabel();
     noticeLabel->setAccessibleName(tr("what happened"));
+    noticeLabel->setToolTip(tr("Every message, whole: Unit > Messages"));
     statusBar()->addWidget(noticeLabel, 1);
+    connect(noticeLabel, &ElidedLabel::clicked, this, &MainWindow::showMessages);
     noticeTimer.setSingleShot(true);
     noticeTimer.setInterval(noticeMs);
     connect(&noticeTimer, &QTimer::timeout, this, &MainWindow::showNotice);
@@ -30,41 +31,48 @@ void MainWindow::tell(const QString &text)
     noticeTimer.start();
 }
 
-// An empty notice takes no room from the unit's status beside it.
+void MainWindow::warn(const QString &text)
+{
+    actingNotice = text;
+    noticeTimer.stop();
+    showNotice();
+}
+
+// An empty notice takes no room from the unit's status beside it. Each text
+// shown is kept, whole, for the list of messages.
 void MainWindow::showNoticeText(const QString &text)
 {
     noticeLabel->setText(text);
-    noticeLabel->setToolTip(text);
     noticeLabel->setVisible(!text.isEmpty());
+    messageLog->add(text);
 }
 
 void MainWindow::showNotice()
 {
     if (noticeTimer.isActive())
         return;
-    showNoticeText(standingNotice());
+    showNoticeText(actingNotice.isEmpty() ? standingNotice() : actingNotice);
 }
 
-// What stays said until it changes: the search, why no unit is there, or
-// that the form holds what the unit does not.
+// What stays said while it holds: the search, that the form holds what the
+// unit does not, that several units answered.
 QString MainWindow::standingNotice() const
 {
     if (protocol->isProbing())
         return tr("searching for the unit...");
-    if (protocol->isDetected())
-        return isModified() ? tr("the form holds changes that the unit does not have") : QString();
-    if (!lostNotice.isEmpty())
-        return lostNotice;
-    const SearchReport &report = protocol->lastReport();
-    QStringList said;
-    for (const SearchReport::Failure &failed : report.openFailures) {
-        if (failed.failure.kind == OpenFailure::PermissionDenied)
-            said << tr("%1: %2 (add yourself to the group dialout, then log in again)")
-                        .arg(failed.port, failed.failure.translated());
-        else
-            said << tr("%1: %2").arg(failed.port, failed.failure.translated());
-    }
-    if (!report.silent.isEmpty())
-        said << tr("a unit switched on later is found with \"search again\" (F5)");
-    return said.join(QLatin1String("; "));
+    if (protocol->isDetected() && isModified())
+        return tr("the form holds changes that the unit does not have");
+    if (protocol->units().size() > 1)
+        return tr("%n unit(s) answered; the Unit menu lists them", nullptr,
+                  int(protocol->units().size()));
+    if (!protocol->isDetected() && !protocol->lastReport().silent.isEmpty())
+        return tr("a unit switched on later is found with \"search again\" (F5)");
+    return {};
+}
+
+void MainWindow::showMessages()
+{
+    auto *list = new MessageList(*messageLog, this);
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    list->show();
 }

@@ -9,6 +9,11 @@
 // whether the unit took it.
 void MainWindow::on_sendButton_clicked()
 {
+    // Settings meant for one tank must not reach another unseen.
+    if (!maySendTo()) {
+        closingAfterSend = false;
+        return;
+    }
     protocol->session()->send(createDataString());
     applyState();
 }
@@ -32,18 +37,24 @@ void MainWindow::onReceived(const SettingsAnswer &answer)
 {
     const bool found = answer.reason == SettingsAnswer::Found;
     const auto length = SettingsRecord::Length(recordLength());
+    const QString identity = protocol->session()->identity();
     QString said;
-    if (answer.kind == SettingsAnswer::NoAnswer)
+    if (answer.kind == SettingsAnswer::NoAnswer) {
         said = found ? tr("the unit did not say what it holds within %n second(s); the form "
                           "stays as it was",
                           nullptr, protocol->session()->answerMs() / 1000)
                      : noAnswer();
-    else if (answer.kind == SettingsAnswer::Received && found && !untouched)
-        said = QString();
-    else if (answer.kind == SettingsAnswer::Received && showUnitRecord(answer.record))
+    } else if (answer.kind == SettingsAnswer::Received && found && !untouched) {
+        // The form stays as the user made it; whose settings it holds is said.
+        if (!formSource.isEmpty() && formSource != identity)
+            said = tr("this is another unit than the one the form's settings were read from");
+    } else if (answer.kind == SettingsAnswer::Received && showUnitRecord(answer.record)) {
+        formSource = identity;
+        actingNotice.clear();
         said = tr("settings received from the unit");
-    else if (answer.kind == SettingsAnswer::Received)
+    } else if (answer.kind == SettingsAnswer::Received) {
         said = tr("the unit's answer is no settings record of %n field(s)", nullptr, int(length));
+    }
     // What the mark says changes first; what happened is said after it.
     updateModified();
     applyState();
@@ -58,6 +69,8 @@ void MainWindow::onSent(const SendOutcome &outcome)
         said = noAnswer();
     } else if (outcome.kind == SendOutcome::Confirmed) {
         untouched = true;
+        formSource = protocol->session()->identity();
+        actingNotice.clear();
         said = tr("settings sent to the unit and confirmed");
     } else if (outcome.kind == SendOutcome::Differs) {
         QStringList fields;
@@ -74,7 +87,10 @@ void MainWindow::onSent(const SendOutcome &outcome)
     }
     updateModified();
     applyState();
-    if (!said.isEmpty())
+    // A unit that kept other settings asks the user to act: it stays said.
+    if (outcome.kind == SendOutcome::Differs)
+        warn(said);
+    else if (!said.isEmpty())
         tell(said);
     // Closing waited for this: it goes on once the unit holds the form.
     if (std::exchange(closingAfterSend, false) && outcome.kind == SendOutcome::Confirmed)

@@ -5,6 +5,10 @@
 #include "settingsrecord.h"
 #include "ui_mainwindow.h"
 #include "unitsession.h"
+#include "windowactions.h"
+
+#include <QAction>
+#include <QActionGroup>
 
 #include <QToolButton>
 
@@ -39,10 +43,12 @@ void MainWindow::applyState()
         mode->setEnabled(!running);
     // One exchange with the unit at a time.
     const bool exchanging = session && session->isBusy();
-    ui->sendButton->setEnabled(unit && !running && !exchanging);
-    ui->receiveButton->setEnabled(unit && !running && !exchanging);
+    actions->send->setEnabled(unit && !running && !exchanging);
+    actions->receive->setEnabled(unit && !running && !exchanging);
     // A run needs its unit to stay where it is.
-    searchButton->setEnabled(!protocol->isProbing() && !running);
+    actions->search->setEnabled(!protocol->isProbing() && !running);
+    searchButton->setEnabled(actions->search->isEnabled());
+    actions->units->setEnabled(!protocol->isProbing() && !running && !exchanging);
     showNotice();
 }
 

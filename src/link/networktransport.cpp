@@ -5,8 +5,10 @@
 #include "telnetstream.h"
 
 #include <QElapsedTimer>
+
 #include <QTcpSocket>
 #include <QThread>
+#include <algorithm>
 
 namespace
 {
@@ -36,12 +38,32 @@ QString connectFailureText(const QAbstractSocket &socket)
 }
 
 // Qt reports a connection the far end closed or reset as an error of its
-// own, before disconnected(), so errors alone tell of a lost connection.
-QString closedText(const QAbstractSocket &socket)
+// own, before disconnected(), so errors alone tell of a lost connection. A
+// server that says why before it closes (ser2net: "Port already in use") is
+// taken at its word.
+QString closedText(const QAbstractSocket &socket, const QString &serverSaid)
 {
-    if (socket.error() == QAbstractSocket::RemoteHostClosedError)
-        return QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "the server closed the connection"));
-    return lowerCaseText(socket);
+    if (socket.error() != QAbstractSocket::RemoteHostClosedError)
+        return lowerCaseText(socket);
+    if (!serverSaid.isEmpty())
+        return serverSaid;
+    return QStringLiteral(QT_TRANSLATE_NOOP("OpenFailure", "the server closed the connection"));
+}
+
+// A line of plain text among what came, as a server writes why it will
+// close; the unit's own messages are framed and never look like one.
+QString textLineIn(const QByteArray &bytes)
+{
+    QString found;
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QByteArray text = line.trimmed();
+        const bool plain = text.size() >= 3 && std::all_of(text.cbegin(), text.cend(), [](char c) {
+                               return c >= 0x20 && c < 0x7f;
+                           });
+        if (plain)
+            found = QString::fromLatin1(text);
+    }
+    return found;
 }
 } // namespace
 
@@ -49,6 +71,12 @@ NetworkTransport::NetworkTransport(const QString &url, const LinkTimings &timing
     : Transport(parent), url(url), address(NetworkAddress::parse(url)),
       socket(new QTcpSocket(this)), stream(nullptr), comPort(nullptr)
 {
+    // Looked at before anyone reads it, and left for them.
+    connect(socket, &QTcpSocket::readyRead, this, [this] {
+        const QString said = textLineIn(socket->peek(socket->bytesAvailable()));
+        if (!said.isEmpty())
+            serverSaid = said;
+    });
     if (address && address->kind == NetworkAddress::Rfc2217) {
         stream = new TelnetStream(socket, this);
         comPort = new ComPortControl(stream, timings.negotiationMs, this);
@@ -115,6 +143,7 @@ void NetworkTransport::open()
     if (state != State::Closed)
         return;
     state = State::Connecting;
+    serverSaid.clear();
     // Connecting from the event loop keeps every outcome, even one the
     // socket knows at once, after open() has returned.
     QTimer::singleShot(0, this, &NetworkTransport::connectToServer);
@@ -161,10 +190,10 @@ void NetworkTransport::onSocketError()
         fail({OpenFailure::Unreachable, connectFailureText(*socket)});
         break;
     case State::Negotiating:
-        fail({OpenFailure::Unreachable, closedText(*socket)});
+        fail({OpenFailure::Unreachable, closedText(*socket, serverSaid)});
         break;
     case State::Open: {
-        const QString reason = closedText(*socket);
+        const QString reason = closedText(*socket, serverSaid);
         shutDown();
         Q_EMIT lost(reason);
         break;

@@ -62,4 +62,6 @@ private:
     QTimer connectTimer;
     // Runs while the far line may still be sending what was written.
     QTimer farLine;
+    // The last line of plain text the server sent.
+    QString serverSaid;
 };

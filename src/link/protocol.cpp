@@ -16,25 +16,24 @@ Protocol::Protocol(const Candidates &candidates, const LinkTimings &linkTimings,
     finder->setWatching(true);
     connect(finder, &UnitFinder::probingChanged, this, &Protocol::probingChanged);
     connect(finder, &UnitFinder::unitFound, this, &Protocol::onUnitFound);
-    connect(finder, &UnitFinder::searchEnded, this, [this](const SearchReport &ended) {
-        report = ended;
-        Q_EMIT interfaceDetected({QString(), QString()});
-    });
+    connect(finder, &UnitFinder::candidateDone, this, &Protocol::onCandidateDone);
+    connect(finder, &UnitFinder::searchEnded, this, &Protocol::onSearchEnded);
 }
 
 Protocol::~Protocol()
 {
     delete current;
-}
-
-bool Protocol::isDetected() const
-{
-    return current && current->isPresent();
+    delete waiting;
 }
 
 UnitSession *Protocol::session() const
 {
     return current;
+}
+
+bool Protocol::isDetected() const
+{
+    return current && current->isPresent();
 }
 
 bool Protocol::isProbing() const
@@ -53,17 +52,60 @@ void Protocol::checkInterface()
         return;
     // Searching again: the unit found before is let go first.
     endSession();
+    preferredPort.clear();
+    chosen.clear();
+    if (!preferred.isEmpty()) {
+        for (const QString &port : finder->candidateList().ports()) {
+            if (finder->lastingName(port) == preferred)
+                preferredPort = port;
+        }
+    }
     finder->search();
+}
+
+void Protocol::useUnit(const QString &port)
+{
+    if (finder->isProbing())
+        return;
+    endSession();
+    // The one chosen is the one to take; the others stay known.
+    preferredPort = port;
+    chosen = port;
+    finder->search({port});
 }
 
 void Protocol::onUnitFound(UnitLink *unit)
 {
-    // The first unit to answer is the one: the other candidates are let go
-    // now, before any of them could answer too.
     if (isDetected() || leaving)
         return;
-    finder->claim(unit);
-    finder->stop();
+    // The unit remembered is taken when it answers within its probe; until
+    // its probe has ended, the first other unit to answer is held, and
+    // taken then.
+    const bool mayWait = !preferredPort.isEmpty() && unit->port() != preferredPort &&
+                         finder->isBeingProbed(preferredPort);
+    if (!mayWait)
+        return use(unit);
+    if (!waiting) {
+        finder->claim(unit);
+        waiting = unit;
+    }
+}
+
+void Protocol::onCandidateDone(const QString &port)
+{
+    if (port == preferredPort && waiting && !isDetected())
+        use(waiting);
+}
+
+void Protocol::use(UnitLink *unit)
+{
+    if (waiting && waiting != unit) {
+        finder->release(waiting->port(), false);
+        delete waiting;
+    }
+    if (waiting != unit)
+        finder->claim(unit);
+    waiting = nullptr;
     report = {};
     if (current)
         current->deleteLater();
@@ -76,6 +118,23 @@ void Protocol::onUnitFound(UnitLink *unit)
     // its answer comes after the detection is told.
     current->requestSettings(SettingsAnswer::Found);
     Q_EMIT interfaceDetected({current->port(), current->firmware()});
+}
+
+void Protocol::onSearchEnded(const SearchReport &ended)
+{
+    if (waiting && !isDetected())
+        use(waiting);
+    if (chosen.isEmpty()) {
+        known = ended.units;
+    } else {
+        known.removeIf([this](const SearchReport::Unit &unit) { return unit.port == chosen; });
+        known += ended.units;
+    }
+    Q_EMIT unitsChanged();
+    if (isDetected())
+        return;
+    report = ended;
+    Q_EMIT interfaceDetected({QString(), QString()});
 }
 
 void Protocol::onLost(bool duringRun)

@@ -11,9 +11,12 @@
 class UnitLink;
 class UnitSession;
 
-// The window's one connection to the unit: finds it among the candidates
-// and keeps the session with it, framing what the window writes and handing
-// on what the unit sends. While no unit is detected it watches for ports
+// The window's one connection to the unit: finds the units among the
+// candidates, keeps the session with the one in use, and frames what the
+// window writes and hands on what the unit sends. Every candidate is probed
+// at once and every unit that answers is known; the one remembered is taken
+// when it answers within its probe, else the first to answer, and the
+// others are let go at once. While no unit is detected it watches for ports
 // that appear and probes those; a unit whose line goes away is reported
 // lost. It is the window's face of the session, and is built with it.
 class Protocol : public QObject
@@ -45,10 +48,17 @@ public:
     const Candidates &candidates() const;
     // What the last search that found no unit found instead.
     const SearchReport &lastReport() const { return report; }
+    // Every unit the last search found, in the order of the candidates.
+    const QList<SearchReport::Unit> &units() const { return known; }
+    // The unit to take when it answers, by its lasting name.
+    void setPreferred(const QString &identity) { preferred = identity; }
     void writeData(const QString &payload) const;
     void writeDataNoPro(const QString &payload) const;
     void analyseData(QString body);
 
+    // Lets the unit in use go, a run's stop byte sent, and uses the one on
+    // `port` instead once it answers its probe.
+    void useUnit(const QString &port);
     // Lets the unit go as a program that ends does: a run ends with its stop
     // byte, and left() follows once that and whatever else was written has
     // left, or after the session's leaving time; at once without a unit.
@@ -67,6 +77,8 @@ Q_SIGNALS:
     void interfaceLost(const QString &port, bool duringRun);
     // A probe of candidates began (true) or ended (false).
     void probingChanged(bool running);
+    // The units a search found changed.
+    void unitsChanged();
     void left();
 
 public Q_SLOTS:
@@ -76,6 +88,9 @@ public Q_SLOTS:
 
 private:
     void onUnitFound(UnitLink *unit);
+    void onCandidateDone(const QString &port);
+    void onSearchEnded(const SearchReport &ended);
+    void use(UnitLink *unit);
     void onLost(bool duringRun);
     void endSession();
     void finishLeaving();
@@ -84,6 +99,15 @@ private:
     const SessionTimings timings;
     QPointer<UnitSession> current;
     SearchReport report;
+    QList<SearchReport::Unit> known;
+    QString preferred;
+    // The candidate whose lasting name is the preferred one, while a search
+    // probes it.
+    QString preferredPort;
+    // The first unit found, held while the preferred one may still answer.
+    QPointer<UnitLink> waiting;
+    // The port a search for the unit chosen probes alone.
+    QString chosen;
     bool leaving = false;
     bool leftAlready = false;
 };

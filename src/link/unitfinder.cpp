@@ -34,20 +34,20 @@ UnitLink *UnitFinder::linkFor(const QString &port)
             [this, made](const QString &port, const OpenFailure &failure) {
                 if (reporting)
                     report.openFailures.append({port, failure});
-                retryLater(port);
+                retryLater(port, failure);
                 onDone(made);
             });
     return made;
 }
 
-void UnitFinder::search()
+void UnitFinder::search(const QStringList &only)
 {
     if (isProbing())
         return;
     // Asked to search, the program has every candidate tried now.
     retries->forget();
     report = {};
-    searched = candidates.ports();
+    searched = only.isEmpty() ? candidates.ports() : only;
     const QHash<QString, QString> present = identities(searched);
     if (searched.isEmpty()) {
         // Nothing to probe, so nothing to report; ports may still appear.
@@ -107,7 +107,7 @@ void UnitFinder::release(const QString &port, bool lost)
     present.remove(port);
     if (watching && inUse.isEmpty())
         watchFromNow(present);
-    retryLater(port);
+    retryLater(port, {OpenFailure::Other, QString()});
     if (watching)
         lookForNewPorts();
 }
@@ -116,7 +116,7 @@ void UnitFinder::onDetected(UnitLink *link)
 {
     probing.removeOne(link);
     if (reporting)
-        report.units.append({link->port(), link->firmware()});
+        report.units.append({link->port(), link->firmware(), link->lastingName()});
     Q_EMIT unitFound(link);
     // Nobody took it: let go at once, so that another program can reach it.
     if (links.value(link->port()) == link)
@@ -127,6 +127,7 @@ void UnitFinder::onDetected(UnitLink *link)
 void UnitFinder::onDone(UnitLink *link)
 {
     probing.removeOne(link);
+    Q_EMIT candidateDone(link->port());
     if (isProbing() || !active)
         return;
     active = false;
@@ -209,11 +210,20 @@ bool UnitFinder::isBeingProbed(const QString &port) const
                        [&port](UnitLink *link) { return link->port() == port; });
 }
 
-void UnitFinder::retryLater(const QString &port)
+QString UnitFinder::lastingName(const QString &port)
 {
-    // A program that searches once and reports (kv3318ctl) tries nothing
-    // again, and a URL that names no address never connects.
-    if (watching && inUse.isEmpty() && linkFor(port)->isTriedAgainWhenUnreachable())
+    return linkFor(port)->lastingName();
+}
+
+// A program that searches once and reports (kv3318ctl) tries nothing again.
+// A port that another program holds is free again without any sign of it,
+// and so is a network port that could not be reached; a URL that names no
+// address never connects.
+void UnitFinder::retryLater(const QString &port, const OpenFailure &failure)
+{
+    const bool mayComeBack =
+        failure.kind == OpenFailure::InUse || linkFor(port)->isTriedAgainWhenUnreachable();
+    if (watching && inUse.isEmpty() && mayComeBack)
         retries->failed(port);
 }
 

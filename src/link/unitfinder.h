@@ -18,6 +18,9 @@ struct SearchReport {
     struct Unit {
         QString port;
         QString firmware;
+        // What stays with the port while it is the same one; see
+        // Transport::lastingName().
+        QString identity;
     };
     struct Failure {
         QString port;
@@ -48,9 +51,10 @@ public:
                         QObject *parent = nullptr);
     ~UnitFinder() override;
 
-    // Probes every candidate; the search ends when every one is done, or
-    // stop() ends it. Nothing happens while a probe is under way.
-    void search();
+    // Probes every candidate, or only those of them named; the search ends
+    // when every one is done, or stop() ends it. Nothing happens while a
+    // probe is under way.
+    void search(const QStringList &only = {});
     // Lets go of every candidate still being probed; no report follows.
     void stop();
     // The program uses this unit from now on: the link, reported by
@@ -65,6 +69,10 @@ public:
     void setWatching(bool on) { watching = on; }
 
     bool isProbing() const { return !probing.isEmpty(); }
+    bool isBeingProbed(const QString &port) const;
+    // The lasting name of a candidate's port, as a unit found there would
+    // have it.
+    QString lastingName(const QString &port);
     const Candidates &candidateList() const { return candidates; }
 
 Q_SIGNALS:
@@ -74,6 +82,8 @@ Q_SIGNALS:
     // A search ended with every candidate done. Probes of ports that
     // appeared report nothing.
     void searchEnded(const SearchReport &report);
+    // One candidate's probe ended, with a unit or without.
+    void candidateDone(const QString &port);
 
 private:
     // The finder's own link to a candidate, made the first time it is needed.
@@ -87,8 +97,7 @@ private:
     // and those that cannot be watched, are left out.
     QHash<QString, QString> identities(const QStringList &ports);
     void finishReport();
-    bool isBeingProbed(const QString &port) const;
-    void retryLater(const QString &port);
+    void retryLater(const QString &port, const OpenFailure &failure);
     void retry(const QString &port);
 
     Candidates candidates;

@@ -179,5 +179,5 @@ void UnitLink::close()
     }
     closeLine();
     unitFound = false;
-    qCDebug(linkLog) << "Port" << port() << " closed succesfully";
+    qCDebug(linkLog) << "Port" << port() << " closed successfully";
 }

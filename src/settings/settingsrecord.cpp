@@ -91,6 +91,25 @@ QString SettingsRecord::write(const Settings &settings, Length length)
     return record.join(QLatin1Char(';'));
 }
 
+QList<SettingsRecord::Adjustment> SettingsRecord::adjustments(const QString &record,
+                                                              const Settings &settings)
+{
+    const QStringList fields = record.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    QList<Adjustment> found;
+    for (int id = 0; id < SettingFields::Count; ++id) {
+        const Field &field = SettingFields::fields[id];
+        const double inRecord = valueIn(field, fields.value(field.position));
+        const double held = settings.value(SettingFields::Id(id));
+        // A switch is on for any number but 0.
+        const bool same = field.kind == SettingFields::Kind::Flag
+                              ? (inRecord != 0) == (held != 0)
+                              : qFuzzyCompare(inRecord + 1, held + 1);
+        if (!same)
+            found.append({SettingFields::Id(id), inRecord, held});
+    }
+    return found;
+}
+
 bool SettingsRecord::read(Settings &settings, const QString &record, Length length)
 {
     const QStringList fields = record.split(QLatin1Char(';'), Qt::SkipEmptyParts);

@@ -23,4 +23,14 @@ QString write(const Settings &settings, Length length);
 // does not convert read as 0. A record of any other length changes nothing
 // and gives false.
 bool read(Settings &settings, const QString &record, Length length);
+
+// A value of a record that the form could not hold as it stood.
+struct Adjustment {
+    SettingFields::Id id;
+    double inRecord;
+    double held;
+};
+// The values of `record` that `settings`, read from it, holds otherwise:
+// limited to a range, moved by the rules, a page that is none.
+QList<Adjustment> adjustments(const QString &record, const Settings &settings);
 } // namespace SettingsRecord

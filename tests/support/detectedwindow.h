@@ -18,3 +18,7 @@ std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far,
 
 // What the window's status bar says happened.
 QString notice(MainWindow &window);
+
+// The keys that open the window's menus and press its form's buttons and
+// check boxes, and those of each menu's entries, that more than one holds.
+QStringList mnemonicClashes(MainWindow &window);

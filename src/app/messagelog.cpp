@@ -1,0 +1,9 @@
+#include "messagelog.h"
+
+void MessageLog::add(const QString &text)
+{
+    if (text.isEmpty() || (!kept.isEmpty() && kept.constLast().text == text))
+        return;
+    kept.append({QDateTime::currentDateTime(), text});
+    Q_EMIT added(kept.constLast());
+}
