@@ -7,7 +7,10 @@
 #include "pseudoterminal.h"
 #include "records.h"
 #include "ui_mainwindow.h"
+#include "unithistory.h"
+#include "virtualunitprocess.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -43,11 +46,11 @@ void passOverFolderPermissions(bool allowed)
 
 // A file size limit stops a write part-way, as a full disk does.
 struct FullDisk {
-    FullDisk()
+    explicit FullDisk(rlim_t bytes = 8)
     {
         getrlimit(RLIMIT_FSIZE, &saved);
         previous = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{8, saved.rlim_max};
+        const rlimit limit{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FullDisk()
@@ -242,6 +245,63 @@ private Q_SLOTS:
         auto *list = window.findChild<QPlainTextEdit *>();
         QVERIFY(list);
         QVERIFY(list->toPlainText().contains(said));
+    }
+
+    // The last eight files are offered again, the newest first; one that is
+    // gone is dropped with a word.
+    void recentFilesKeepTheLastEight()
+    {
+        MainWindow window(Candidates::named({}));
+        for (int i = 1; i <= 9; ++i) {
+            writeFile(path(QString("%1.txt").arg(i)), exampleRecord);
+            DialogAnswers answers(&window, {path(QString("%1.txt").arg(i))});
+            window.form().restoreButton->click();
+        }
+        auto *recent = window.findChild<QMenu *>("recentFiles");
+        QCOMPARE(recent->actions().size(), 8);
+        QVERIFY(recent->actions()[0]->text().endsWith("/9.txt"));
+        QVERIFY(recent->actions()[7]->text().endsWith("/2.txt"));
+        QVERIFY(QFile::remove(path("9.txt")));
+        recent->actions()[0]->trigger();
+        QVERIFY(notice(window).contains("9.txt is gone"));
+        QCOMPARE(recent->actions().size(), 7);
+    }
+
+    // A history that cannot be kept is said, and the send is done all the same.
+    void historyThatCannotBeKeptIsSaid_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << true << qt_error_string(EFBIG);
+        QTest::newRow("read-only folder") << false << "cannot be made";
+    }
+    void historyThatCannotBeKeptIsSaid()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, reason);
+        qputenv("XDG_DATA_HOME", path("data").toLocal8Bit());
+        VirtualUnitProcess unit;
+        MainWindow window(Candidates::named({unit.portPath()}));
+        QTRY_VERIFY(window.form().sendButton->isEnabled());
+        window.form().foodMSpinBox->setValue(9);
+        QVERIFY(QDir().mkpath(path("data")));
+        if (!fullDisk)
+            QVERIFY(QFile::setPermissions(path("data"), QFile::ReadOwner | QFile::ExeOwner));
+        // Room for the history's lock, none for an entry.
+        std::optional<FullDisk> full;
+        if (fullDisk)
+            full.emplace(180);
+        passOverFolderPermissions(false);
+        window.form().sendButton->click();
+        QTRY_VERIFY(notice(window).contains("confirmed"));
+        passOverFolderPermissions(true);
+        full.reset();
+        QVERIFY2(notice(window).contains("former settings were not kept") &&
+                     notice(window).contains(reason),
+                 qPrintable(notice(window)));
+        QVERIFY(!window.isWindowModified());
+        // A torn entry is taken back, so the file stays whole.
+        QVERIFY(UnitHistory::read(unit.portPath()).setAside.isEmpty());
     }
 
     void restoreFromFifoDoesNotBlock()

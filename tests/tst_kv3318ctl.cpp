@@ -84,6 +84,13 @@ class CtlTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every test begins with no unit's history.
+    void init()
+    {
+        data.emplace();
+        qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
+    }
+
     void listsEveryUnit()
     {
         PseudoTerminal silent;
@@ -128,6 +135,31 @@ private Q_SLOTS:
                                                    "kv3318ctl: inverse: 1 -> 0 (rule)"}));
         QVERIFY(unit.waitForLine("settings " + set.out));
         QCOMPARE(unit.lines().filter(QRegularExpression("^settings")).size(), 4);
+
+        // Each send kept what the unit held before it, a record once; the
+        // newest entry puts back what the set replaced.
+        const Outcome listed = run({}, {"--port", unit.portPath(), "history"});
+        QCOMPARE(listed.out.count('\n'), 1);
+        QVERIFY2(listed.out.startsWith("1\t") &&
+                     listed.out.contains("\t" + unit.portPath() + "\t1.0.10.2\tkv3318ctl\n2\t"),
+                 qPrintable(listed.out));
+        const QJsonArray entries =
+            QJsonDocument::fromJson(run({}, {"history", "--json"}).out.toUtf8()).array();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[1]["record"], extendedRecord);
+        const Outcome back =
+            runShell({}, "\"$CTL\" --port \"$1\" history show 1 | \"$CTL\" --port \"$1\" put -",
+                     {unit.portPath()});
+        QVERIFY2(back.status == 0, qPrintable(back.err));
+        QCOMPARE(run({unit.portPath()}, {"get"}).out, otherRecord + ";111;111");
+
+        // A history that cannot be kept is said; the send is done.
+        qputenv("XDG_DATA_HOME", "/proc/self/history");
+        const Outcome unkept = run({unit.portPath()}, {"set", "foodMinutes=4"});
+        QCOMPARE(unkept.status, 0);
+        QVERIFY2(
+            unkept.err.contains(unit.portPath() + ": the unit's former settings were not kept"),
+            qPrintable(unkept.err));
     }
 
     void refusesBadInput_data()
@@ -444,6 +476,9 @@ private Q_SLOTS:
         QCOMPARE(outcome.out, "0.30");
         QVERIFY2(outcome.err.count('\n') == 0, qPrintable(outcome.err));
     }
+
+private:
+    std::optional<QTemporaryDir> data;
 };
 
 QTEST_GUILESS_MAIN(CtlTest)

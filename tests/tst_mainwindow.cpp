@@ -43,6 +43,7 @@ private Q_SLOTS:
     void typedPowerIsTakenWhole();
     void menusHoldEveryShortcutOnce();
     void handbookOnF1();
+    void undoAndRedoByKeys();
     void detectedUnitUnlocksTransferAndAdjustment();
     void silentCandidatesLeaveTransferLocked();
 };
@@ -54,7 +55,7 @@ void MainWindowTest::startStateAndModePages()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(statusLabel(window)->text(), QString("no interface detected"));
     QStringList locked;
-    for (QWidget *widget : window.findChildren<QWidget *>())
+    for (QWidget *widget : window.centralWidget()->findChildren<QWidget *>())
         if (!widget->isEnabled() && !widget->objectName().startsWith("qt_"))
             locked << widget->objectName();
     locked.sort();
@@ -159,10 +160,8 @@ void MainWindowTest::menusHoldEveryShortcutOnce()
 {
     MainWindow window(Candidates::named({}));
     QList<QKeySequence> keys;
-    for (QAction *action : window.findChildren<QAction *>()) {
-        if (!action->shortcut().isEmpty())
-            keys << action->shortcut();
-    }
+    for (QAction *action : window.findChildren<QAction *>())
+        keys << action->shortcuts();
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
         if (!button->shortcut().isEmpty())
             keys << button->shortcut();
@@ -173,7 +172,8 @@ void MainWindowTest::menusHoldEveryShortcutOnce()
                                   : QKeySequence(QKeySequence::Quit);
     for (const QKeySequence &key :
          {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::Open), quit,
-          QKeySequence(Qt::Key_F5), QKeySequence(QKeySequence::HelpContents)})
+          QKeySequence(Qt::Key_F5), QKeySequence(QKeySequence::HelpContents),
+          QKeySequence(QKeySequence::Undo), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         QCOMPARE(keys.count(key), 1);
     QCOMPARE(QSet<QKeySequence>(keys.cbegin(), keys.cend()).size(), keys.size());
     QCOMPARE(mnemonicClashes(window).join(" | "), QString());
@@ -193,6 +193,45 @@ void MainWindowTest::handbookOnF1()
     QVERIFY(handbook->document()
                 ->resource(QTextDocument::ImageResource, QUrl("sent-and-confirmed.png"))
                 .isValid());
+}
+
+// Each change is a step with what the rules moved along with it, a
+// control's consecutive changes one; the keys reach the form's undo from
+// inside a spin box, whose own undo would take them.
+void MainWindowTest::undoAndRedoByKeys()
+{
+    MainWindow window(Candidates::named({}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Ui::MainWindow &form = window.form();
+    QTest::mouseClick(modeButton(window, 1), Qt::LeftButton);
+    QSpinBox *hours = form.intervalHSpinBox;
+    QSpinBox *minutes = form.intervalMSpinBox;
+    const auto interval = [&] { return QList<int>{hours->value(), minutes->value()}; };
+    hours->setFocus();
+    QTest::keyClick(hours, Qt::Key_Up);
+    QTest::keyClick(hours, Qt::Key_Up);
+    minutes->setFocus();
+    QTest::keyClick(minutes, Qt::Key_Down);
+    hours->setFocus();
+    QTest::keyClick(hours, Qt::Key_Down);
+    QTest::keyClick(hours, Qt::Key_Down);
+    QCOMPARE(interval(), QList<int>({0, 1}));
+
+    QTest::keySequence(hours, QKeySequence::Undo);
+    QCOMPARE(interval(), QList<int>({2, 0}));
+    QTest::keySequence(hours, QKeySequence::Undo);
+    QCOMPARE(interval(), QList<int>({2, 1}));
+    QTest::keySequence(hours, QKeySequence::Undo);
+    QCOMPARE(interval(), QList<int>({0, 1}));
+    QCOMPARE(form.stackedWidget->currentIndex(), 1);
+    QVERIFY(window.isWindowModified());
+    QTest::keySequence(hours, QKeySequence::Undo);
+    QCOMPARE(form.stackedWidget->currentIndex(), 0);
+    QVERIFY(!window.isWindowModified());
+    QTest::keyClick(minutes, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keySequence(hours, QKeySequence::Redo);
+    QCOMPARE(interval(), QList<int>({2, 1}));
 }
 
 void MainWindowTest::detectedUnitUnlocksTransferAndAdjustment()

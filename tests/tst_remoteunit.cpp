@@ -106,9 +106,9 @@ private Q_SLOTS:
         const Outcome wave = runCtl(port + QStringList{"wave", "--to", "0.31"});
         QVERIFY2(wave.status == 0, qPrintable(wave.err));
         QCOMPARE(wave.out, "0.30\n0.31");
-        QTRY_COMPARE(unit.lines(),
-                     QStringList({"probe", "settings " + waveRecord, "request", "probe", "request",
-                                  "probe", "request", "adjust 30;0", "adjust 31;0", "stop"}));
+        QTRY_COMPARE(unit.lines(), QStringList({"probe", "request", "settings " + waveRecord,
+                                                "request", "probe", "request", "probe", "request",
+                                                "adjust 30;0", "adjust 31;0", "stop"}));
     }
 
     // The adapter behind ser2net is plugged in late, then ser2net goes away

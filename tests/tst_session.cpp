@@ -4,12 +4,14 @@
 #include "pseudoterminal.h"
 #include "records.h"
 #include "unitfinder.h"
+#include "unithistory.h"
 #include "unitlink.h"
 #include "unitsession.h"
 #include "virtualunitprocess.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -61,6 +63,13 @@ class SessionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every test begins with no history.
+    void init()
+    {
+        data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
+    }
+
     // Only the first message after a request answers it, and only within
     // its time; a probe's late reply answers nothing.
     void requestsAndTheirDeadlines()
@@ -141,11 +150,38 @@ private Q_SLOTS:
         QCOMPARE(differs.differences[0].position, 10);
         QCOMPARE(differs.differences[0].first + " " + differs.differences[0].second, "10 12");
         QCOMPARE(session->held()->foodMinutes, 12);
-        QCOMPARE(unit.lines(), QStringList({"probe", "settings " + exampleRecord, "request"}));
+        // Nothing was known of what the unit held: it was asked first.
+        QCOMPARE(unit.lines(),
+                 QStringList({"probe", "request", "settings " + exampleRecord, "request"}));
+        const QString tuned = QString(exampleRecord).replace(";38;10;", ";38;12;");
 
-        session->send(QString(exampleRecord).replace(";38;10;", ";38;12;"));
+        // Each send keeps what the unit held before it, a record once.
+        for (int i = 0; i < 3; ++i) {
+            session->send(tuned);
+            QVERIFY(sent.wait());
+            QCOMPARE(sent.last().first().value<SendOutcome>().kind, SendOutcome::Confirmed);
+        }
+        const QList<UnitHistory::Entry> kept = UnitHistory::read(session->identity()).entries;
+        QCOMPARE(kept.size(), 2);
+        QCOMPARE(kept[0].record, tuned);
+        QCOMPARE(kept[1].port, unit.portPath());
+        QCOMPARE(kept[1].firmware, "1.0.10.1");
+        QVERIFY(kept[1].record != tuned);
+    }
+
+    // A unit that does not say what it holds before a send still gets the
+    // record, and the outcome says that nothing was kept.
+    void sendGoesOnWithoutTheHeldRecord()
+    {
+        PseudoTerminal far;
+        const auto session = sessionOn(far);
+        QVERIFY(session);
+        QSignalSpy sent(session.get(), &UnitSession::sent);
+        session->send(QString::fromLatin1(exampleRecord));
         QVERIFY(sent.wait());
-        QCOMPARE(sent.last().first().value<SendOutcome>().kind, SendOutcome::Confirmed);
+        QVERIFY(sent.first().first().value<SendOutcome>().heldUnknown);
+        QCOMPARE(far.readFor(50), frame("0data") + frame(exampleRecord) + frame("0data"));
+        QVERIFY(UnitHistory::identities().isEmpty());
     }
 
     // A read-back of another length is no confirmation, whatever its first
@@ -157,6 +193,8 @@ private Q_SLOTS:
         QVERIFY(session);
         QSignalSpy sent(session.get(), &UnitSession::sent);
         session->send(QString::fromLatin1(exampleRecord + ";111;111"));
+        QCOMPARE(far.read(frame("0data").size()), frame("0data"));
+        QVERIFY(far.write(frame(exampleRecord + ";0;0")));
         QVERIFY(far.write(frame(exampleRecord)));
         QVERIFY(sent.wait());
         const auto outcome = sent.first().first().value<SendOutcome>();
@@ -237,6 +275,9 @@ private Q_SLOTS:
         QCOMPARE(received.first().first().value<SettingsAnswer>().kind, SettingsAnswer::Lost);
         QVERIFY(!session->isRunning() && !session->isPresent() && !session->isBusy());
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> data;
 };
 
 QTEST_GUILESS_MAIN(SessionTest)

@@ -105,12 +105,26 @@ private Q_SLOTS:
 
     void runEndsAtTheMaximum()
     {
+        const auto action = [this](const QString &text) {
+            for (QAction *action : window->findChildren<QAction *>()) {
+                if (action->text() == text)
+                    return action;
+            }
+            return static_cast<QAction *>(nullptr);
+        };
+        window->form().waveSSpinBox->setValue(0.31);
         window->form().startButton->click();
-        for (int i = 0; i < 219; ++i)
+        for (int i = 0; i < 218; ++i)
             step(*window);
         QCOMPARE(lockable(*window), running);
+        QVERIFY(!action("&Undo")->isEnabled());
         step(*window);
         QCOMPARE(lockable(*window), ready);
+        QCOMPARE(window->form().waveSSpinBox->value(), 2.5);
+        // The whole run is one step.
+        action("&Undo")->trigger();
+        QCOMPARE(window->form().waveSSpinBox->value(), 0.31);
+        action("&Redo")->trigger();
         QCOMPARE(window->form().waveSSpinBox->value(), 2.5);
 
         // Started there again, it sends the one value and ends at once.
@@ -118,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(lockable(*window), ready);
 
         QByteArray expected;
-        for (int hundredths = 30; hundredths <= 250; ++hundredths)
+        for (int hundredths = 31; hundredths <= 250; ++hundredths)
             expected += adjustFrame(hundredths);
         QCOMPARE(unit->readFor(300), expected + stopByte + adjustFrame(250) + stopByte);
     }

@@ -8,11 +8,13 @@
 #include "pseudoterminal.h"
 #include "records.h"
 #include "ui_mainwindow.h"
+#include "unithistory.h"
 #include "virtualunitprocess.h"
 
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <csignal>
@@ -44,6 +46,13 @@ class WindowReportsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every test begins with no unit's history.
+    void init()
+    {
+        data.emplace();
+        qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
+    }
+
     // The mark follows the form against what the unit holds; a unit that
     // keeps a value of its own is named with what it holds and what was sent.
     void sendAndReceiveAreSaid()
@@ -105,6 +114,54 @@ private Q_SLOTS:
                                  "file before closing?"});
     }
 
+    // A send keeps what the unit held; an entry taken from the history is one
+    // step, marked as unsent, and undoing back to what the unit holds clears
+    // the mark.
+    void historyAndUndoThroughSends()
+    {
+        VirtualUnitProcess unit({"--settings", exampleRecord});
+        MainWindow window(Candidates::named({unit.portPath()}));
+        window.show();
+        QTRY_VERIFY(window.form().sendButton->isEnabled());
+        QTemporaryDir folder;
+        QFile file(folder.filePath("other.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(otherRecord) > 0);
+        file.close();
+        DialogAnswers answers(&window, {file.fileName()});
+        window.form().restoreButton->click();
+        QTRY_COMPARE(window.form().foodMSpinBox->value(), 5);
+        window.form().sendButton->click();
+        QTRY_COMPARE(notice(window), "settings sent to the unit and confirmed");
+        const QList<UnitHistory::Entry> kept = UnitHistory::read(unit.portPath()).entries;
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].record, exampleRecord + ";111;111");
+
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == "H&istory...")
+                action->trigger();
+        }
+        auto *list = window.findChild<QTreeWidget *>();
+        QVERIFY(list);
+        QVERIFY2(list->topLevelItem(0)->text(2).contains("foodtimer"),
+                 qPrintable(list->topLevelItem(0)->text(2)));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE(window.form().foodMSpinBox->value(), 10);
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(unit.lines().count("request"), 2);
+
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keySequence(&window, QKeySequence::Undo);
+        QCOMPARE(window.form().foodMSpinBox->value(), 5);
+        QVERIFY(!window.isWindowModified());
+        QTest::keySequence(&window, QKeySequence::Undo);
+        QCOMPARE(window.form().foodMSpinBox->value(), 10);
+        QVERIFY(window.isWindowModified());
+        // The unit's settings as found are where undoing ends.
+        QTest::keySequence(&window, QKeySequence::Undo);
+        QCOMPARE(window.form().foodMSpinBox->value(), 10);
+    }
+
     // No answer: said within the deadline, the buttons back, and a late
     // answer taken for nothing; an answer that is no record is said too.
     void receiveWithoutAnAnswer()
@@ -158,6 +215,8 @@ private Q_SLOTS:
         QTRY_COMPARE(answers.questions.size(), 1);
         QVERIFY(answers.questions[0].contains("Send them to the unit before closing?"));
         QTEST(unit.waitForLine("settings " + record, 1000), "sent");
+        QFETCH(bool, sent);
+        QTRY_COMPARE(UnitHistory::read(unit.portPath()).entries.size(), sent ? 1 : 0);
         QFETCH(bool, closed);
         QTRY_COMPARE(!window->isVisible(), closed);
         if (!unitOptions.isEmpty())
@@ -268,6 +327,9 @@ private Q_SLOTS:
         QCOMPARE(said.count('\n'), 1);
         QVERIFY2(said.contains("kv3318ctl"), qPrintable(said));
     }
+
+private:
+    std::optional<QTemporaryDir> data;
 };
 
 QTEST_MAIN(WindowReportsTest)

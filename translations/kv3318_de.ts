@@ -128,6 +128,64 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.</trans
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>no settings record</source>
+        <translation>kein Einstellungssatz</translation>
+    </message>
+    <message>
+        <source>as the form</source>
+        <translation>wie das Formular</translation>
+    </message>
+    <message>
+        <source>History of the unit</source>
+        <translation>Verlauf des Geräts</translation>
+    </message>
+    <message>
+        <source>settings the unit held before each send</source>
+        <translation>Einstellungen, die das Gerät vor jedem Senden hielt</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Sent by</source>
+        <translation>Gesendet von</translation>
+    </message>
+    <message>
+        <source>Differs from the form in</source>
+        <translation>Weicht vom Formular ab in</translation>
+    </message>
+    <message>
+        <source>&amp;Put into the form</source>
+        <translation>Ins &amp;Formular übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>the unit did not say what it held, so its former settings were not kept</source>
+        <translation>das Gerät hat nicht gesagt, was es hielt, daher wurden seine bisherigen Einstellungen nicht aufbewahrt</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s former settings were not kept: the folder %1 cannot be made</source>
+        <translation>die bisherigen Einstellungen des Geräts wurden nicht aufbewahrt: der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s former settings were not kept: another program holds %1</source>
+        <translation>die bisherigen Einstellungen des Geräts wurden nicht aufbewahrt: ein anderes Programm hält %1</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s former settings were not kept in %1: %2</source>
+        <translation>die bisherigen Einstellungen des Geräts wurden nicht in %1 aufbewahrt: %2</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s history was damaged; it was set aside as %1 and a new one begun</source>
+        <translation>der Verlauf des Geräts war beschädigt; er wurde als %1 beiseitegelegt und ein neuer begonnen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Korvalin 3318</source>
@@ -674,6 +732,38 @@ Soll die Datei ersetzt werden?</translation>
         <source>The form holds settings read from %1. Send them to %2?</source>
         <translation>Das Formular enthält Einstellungen, die von %1 gelesen wurden. An %2 senden?</translation>
     </message>
+    <message>
+        <source>nothing has been sent to this unit yet, so it has no history</source>
+        <translation>an dieses Gerät wurde noch nichts gesendet, daher hat es keinen Verlauf</translation>
+    </message>
+    <message>
+        <source>the settings the unit held on %1 are in the form; they go to the unit with Send</source>
+        <translation>die Einstellungen, die das Gerät am %1 hielt, stehen im Formular; mit Senden gehen sie ans Gerät</translation>
+    </message>
+    <message>
+        <source>Recent &amp;files</source>
+        <translation>&amp;Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>H&amp;istory...</source>
+        <translation>&amp;Verlauf …</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is gone; it was taken off the recent files</source>
+        <translation>%1 gibt es nicht mehr; die Datei wurde aus der Liste der zuletzt verwendeten genommen</translation>
+    </message>
 </context>
 <context>
     <name>MessageList</name>
@@ -1163,6 +1253,25 @@ jede gesendete Wellenzeit aus. Am Ende und bei jedem Signal, das es beenden wür
 (Strg+C, Strg+\, SIGTERM, SIGHUP, …), sendet es das Stoppzeichen. Die
 Wellensteuerung des Geräts muss eingeschaltet sein.</translation>
     </message>
+    <message>
+        <source>what each unit held before each send</source>
+        <translation>was jedes Gerät vor jedem Senden hielt</translation>
+    </message>
+    <message>
+        <source>Before every send, the window&apos;s and kv3318ctl&apos;s, the unit&apos;s settings are kept
+in its history. Lists the entries, newest first, numbered from 1: time, port,
+firmware and the program that sent; with --port, only that port&apos;s unit&apos;s, and
+with --json as a JSON array. show N prints the record of entry N as a settings
+file holds it, to put back with put -. Reads only the history&apos;s files, kept in
+kv3318/history under the user&apos;s data folder; opens no port.</source>
+        <translation>Vor jedem Senden, dem des Fensters wie dem von kv3318ctl, werden die Einstellungen
+des Geräts in seinem Verlauf aufbewahrt. Listet die Einträge, neueste zuerst, ab 1
+nummeriert: Zeit, Anschluss, Firmware und das Programm, das sendete; mit --port nur die
+des Geräts an diesem Anschluss, mit --json als JSON-Array. show N gibt den Satz von
+Eintrag N aus, wie eine Einstellungsdatei ihn hält, zum Zurückspielen mit put -.
+Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutzers;
+öffnet keinen Anschluss.</translation>
+    </message>
 </context>
 <context>
     <name>kv3318ctl</name>
@@ -1319,6 +1428,21 @@ Wellensteuerung des Geräts muss eingeschaltet sein.</translation>
             <numerusform>ein Datensatz aus %n Feld, nicht %1</numerusform>
             <numerusform>ein Datensatz aus %n Feldern, nicht %1</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>history: there is no entry %1; there are %n</source>
+        <translation>
+            <numerusform>history: es gibt keinen Eintrag %1; es gibt %n</numerusform>
+            <numerusform>history: es gibt keinen Eintrag %1; es gibt %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>history: takes nothing or show N; see kv3318ctl help history</source>
+        <translation>history: nimmt nichts oder show N; siehe kv3318ctl help history</translation>
+    </message>
+    <message>
+        <source>no unit&apos;s history is kept in %1</source>
+        <translation>in %1 ist kein Verlauf eines Geräts aufbewahrt</translation>
     </message>
 </context>
 <context>

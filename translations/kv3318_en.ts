@@ -127,6 +127,64 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>no settings record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as the form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings the unit held before each send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differs from the form in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Put into the form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWording</name>
+    <message>
+        <source>the unit did not say what it held, so its former settings were not kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s former settings were not kept: the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s former settings were not kept: another program holds %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s former settings were not kept in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s history was damaged; it was set aside as %1 and a new one begun</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Korvalin 3318</source>
@@ -672,6 +730,38 @@ Do you want to replace it?</source>
         <source>The form holds settings read from %1. Send them to %2?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>nothing has been sent to this unit yet, so it has no history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings the unit held on %1 are in the form; they go to the unit with Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent &amp;files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;istory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is gone; it was taken off the recent files</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageList</name>
@@ -1135,6 +1225,19 @@ Ctrl+\, SIGTERM, SIGHUP, ...), it sends the stop byte. The unit&apos;s wave cont
 must be on.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>what each unit held before each send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before every send, the window&apos;s and kv3318ctl&apos;s, the unit&apos;s settings are kept
+in its history. Lists the entries, newest first, numbered from 1: time, port,
+firmware and the program that sent; with --port, only that port&apos;s unit&apos;s, and
+with --json as a JSON array. show N prints the record of entry N as a settings
+file holds it, to put back with put -. Reads only the history&apos;s files, kept in
+kv3318/history under the user&apos;s data folder; opens no port.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kv3318ctl</name>
@@ -1291,6 +1394,21 @@ must be on.</source>
             <numerusform>a record of %n field, not %1</numerusform>
             <numerusform>a record of %n fields, not %1</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>history: there is no entry %1; there are %n</source>
+        <translation>
+            <numerusform>history: there is no entry %1; there are %n</numerusform>
+            <numerusform>history: there is no entry %1; there are %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>history: takes nothing or show N; see kv3318ctl help history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no unit&apos;s history is kept in %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,7 @@ void MainWindow::leave()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (protocol->hasLeft()) {
+        keepPosition();
         event->accept();
         return;
     }

@@ -45,7 +45,7 @@ bool MainWindow::writeSettings()
     const QByteArray record = createDataString().toLatin1();
     const QString caption = tr("Choose a file name");
     QString fileName =
-        QFileDialog::getSaveFileName(this, caption, QStringLiteral("."), tr("Settings (*.txt)"));
+        QFileDialog::getSaveFileName(this, caption, lastFolder(), tr("Settings (*.txt)"));
     if (fileName.isEmpty())
         return false;
     if (!fileName.endsWith(QLatin1String(".txt"))) {
@@ -70,15 +70,20 @@ bool MainWindow::writeSettings()
         return false;
     }
     tell(tr("settings recorded to %1").arg(QDir::toNativeSeparators(fileName)));
+    rememberFile(fileName);
     return true;
 }
 
 void MainWindow::loadSettings()
 {
-    const QString fileName = QFileDialog::getOpenFileName(
-        this, tr("Choose a file"), QStringLiteral("."), tr("Settings (*.txt)"));
-    if (fileName.isEmpty())
-        return;
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Choose a file"), lastFolder(),
+                                                          tr("Settings (*.txt)"));
+    if (!fileName.isEmpty())
+        restoreFrom(fileName);
+}
+
+void MainWindow::restoreFrom(const QString &fileName)
+{
     QString failure;
     const std::optional<QString> record = recordInFile(fileName, &failure);
     const qsizetype fields = record ? fieldCount(*record) : 0;
@@ -93,6 +98,7 @@ void MainWindow::loadSettings()
     applyRecord(*record, SettingsRecord::Length(fields));
     // The form now holds a file's settings, no unit's.
     formSource.clear();
+    rememberFile(fileName);
     const QString name = QDir::toNativeSeparators(fileName);
     QString said;
     if (fields == recordLength())

@@ -45,7 +45,9 @@ void FormView::set(Id id, double value)
 {
     Settings next = current;
     FormRules(next).set(id, value);
+    editing = id;
     show(next);
+    editing = -1;
     if (next.value(id) != value && field(id).kind != Kind::Flag)
         Q_EMIT adjusted(id, value, next.value(id));
 }
@@ -61,7 +63,7 @@ void FormView::show(const Settings &next)
         showPage(next.mode);
     if (before.waveController != next.waveController)
         showWaveController(next.waveController);
-    Q_EMIT changed(before, next);
+    Q_EMIT changed(before, next, editing);
 }
 
 // Only the controls that differ are set, so that a box being typed into

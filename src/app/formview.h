@@ -35,8 +35,9 @@ public:
     QWidget *control(SettingFields::Id id) const;
 
 Q_SIGNALS:
-    // The settings changed, through a control or show().
-    void changed(const Settings &before, const Settings &after);
+    // The settings changed, through the control of `field`, or through
+    // show() with `field` -1.
+    void changed(const Settings &before, const Settings &after, int field);
     void pageChanged(int page);
     // The rules moved a value entered into a control to another.
     void adjusted(SettingFields::Id id, double entered, double now);
@@ -52,4 +53,6 @@ private:
     Ui::MainWindow &ui;
     std::array<QWidget *, SettingFields::Count> controls{};
     Settings current;
+    // The field whose control is being set, while it is.
+    int editing = -1;
 };

@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 MainWindow::MainWindow(const Candidates &candidates)
     : QMainWindow(nullptr, Qt::WindowFlags()), ui(std::make_unique<Ui::MainWindow>()),
@@ -37,6 +38,8 @@ MainWindow::MainWindow(const Candidates &candidates)
     formView = new FormView(*ui, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
+    createUndo();
+    listRecentFiles();
     createStatusBar();
     createModeButtons();
     createRunProgress();
@@ -47,6 +50,7 @@ MainWindow::MainWindow(const Candidates &candidates)
     ui->power23Line->hide();
     showImages();
     applyState();
+    restorePosition();
 
     connect(formView, &FormView::changed, this, &MainWindow::onSettingsChanged);
     connect(formView, &FormView::adjusted, this, &MainWindow::sayAdjusted);
@@ -72,6 +76,7 @@ MainWindow::~MainWindow()
     // Nothing of the session may reach the window once it is being taken
     // apart; the session itself sends a run's stop byte as it ends.
     protocol->disconnect(this);
+    undoStack->disconnect(this);
     if (UnitSession *session = protocol->session()) {
         session->disconnect(this);
         session->run().disconnect(this);

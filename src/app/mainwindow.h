@@ -19,6 +19,7 @@ class FormView;
 class Handbook;
 class MessageLog;
 class Protocol;
+class QUndoStack;
 class QLabel;
 class QToolButton;
 class RunProgress;
@@ -106,19 +107,39 @@ private:
     void sayAdjusted(SettingFields::Id id, double entered, double now);
     // The one place that decides which controls can be used.
     void applyState();
-    void onSettingsChanged(const Settings &before, const Settings &after);
+    void onSettingsChanged(const Settings &before, const Settings &after, int field);
     // Fields in the records of the unit detected now.
     qsizetype recordLength() const;
     // Applies a record of this length; false, and nothing changed, for any other.
     bool applyRecord(const QString &text, SettingsRecord::Length length);
     // Shows a record the unit holds: the form matches the unit after it.
-    bool showUnitRecord(const QString &record);
+    bool showFoundRecord(const QString &record, bool found);
     static qsizetype fieldCount(const QString &text);
     // Whether a record of this many fields is one that some unit uses.
     static bool isRecordLength(qsizetype fields);
     // Whether the settings were recorded.
     bool writeSettings();
     void loadSettings();
+    void restoreFrom(const QString &fileName);
+    // The files used last, offered again in File > Recent files; the
+    // folder the dialogs start in.
+    void rememberFile(const QString &fileName);
+    void listRecentFiles();
+    void openRecent(const QString &fileName);
+    static QString lastFolder();
+    // The window opens where it was closed last.
+    void restorePosition();
+    void keepPosition();
+    // Undo and redo of the form's changes.
+    void createUndo();
+    void recordStep(const Settings &before, const Settings &after, int field);
+    void takeStep(bool back);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // A whole adjustment run is one step.
+    void beginRunStep();
+    void endRunStep();
+    // The history of the unit in use, to put an entry back into the form.
+    void showHistory();
     // Why the file could not be written or read, said to the user.
     void warnAboutFile(const QString &title, const QString &fileName, const QString &reason);
     QString noAnswer() const;
@@ -188,4 +209,9 @@ private:
     bool showingUnit = false;
     // Closing waits for the unit to confirm what the close question sent.
     bool closingAfterSend = false;
+    QUndoStack *undoStack = nullptr;
+    // A step is being taken back or again: no step of its own.
+    bool takingStep = false;
+    // What the form held when the adjustment run began: the run is one step.
+    std::optional<Settings> beforeRun;
 };

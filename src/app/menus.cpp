@@ -16,6 +16,14 @@ QAction *menuEntry(QMenu *menu, const QString &text, QKeySequence shortcut = {})
     return action;
 }
 
+// Every key the platform binds to it, Ctrl+Shift+Z and Ctrl+Y for Redo.
+QAction *menuEntry(QMenu *menu, const QString &text, QKeySequence::StandardKey keys)
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcuts(keys);
+    return action;
+}
+
 // Where the platform has no standard key for quitting, Ctrl+Q is the one
 // users know.
 QKeySequence quitKeys()
@@ -38,11 +46,15 @@ void MainWindow::createMenus()
     QMenu *file = bar->addMenu(tr("&File"));
     actions->record = menuEntry(file, tr("&Record..."), QKeySequence::Save);
     actions->restore = menuEntry(file, tr("R&estore..."), QKeySequence::Open);
+    actions->recent = file->addMenu(tr("Recent &files"));
+    actions->recent->setObjectName(QStringLiteral("recentFiles"));
     file->addSeparator();
     actions->quit = menuEntry(file, tr("&Quit"), quitKeys());
     actions->quit->setMenuRole(QAction::QuitRole);
 
     actions->edit = bar->addMenu(tr("&Edit"));
+    actions->undo = menuEntry(actions->edit, tr("&Undo"), QKeySequence::Undo);
+    actions->redo = menuEntry(actions->edit, tr("&Redo"), QKeySequence::Redo);
 
     actions->unit = bar->addMenu(tr("&Unit"));
     actions->search = menuEntry(actions->unit, tr("&Search again"), Qt::Key_F5);
@@ -51,6 +63,7 @@ void MainWindow::createMenus()
     actions->unitsStart = actions->unit->addSeparator();
     actions->unitsEnd = actions->unit->addSeparator();
     actions->rename = menuEntry(actions->unit, tr("&Rename unit..."));
+    actions->history = menuEntry(actions->unit, tr("H&istory..."));
     actions->messages = menuEntry(actions->unit, tr("&Messages..."));
     actions->units = new QActionGroup(this);
 
@@ -68,6 +81,9 @@ void MainWindow::createMenus()
     connect(actions->send, &QAction::triggered, this, &MainWindow::on_sendButton_clicked);
     connect(actions->receive, &QAction::triggered, this, &MainWindow::on_receiveButton_clicked);
     connect(actions->rename, &QAction::triggered, this, &MainWindow::renameUnit);
+    connect(actions->history, &QAction::triggered, this, &MainWindow::showHistory);
+    connect(actions->undo, &QAction::triggered, this, [this] { takeStep(true); });
+    connect(actions->redo, &QAction::triggered, this, [this] { takeStep(false); });
     connect(actions->messages, &QAction::triggered, this, &MainWindow::showMessages);
     connect(actions->handbook, &QAction::triggered, this, &MainWindow::showHandbook);
     connect(actions->about, &QAction::triggered, this, &MainWindow::showAbout);

@@ -3,6 +3,8 @@
 #include "formview.h"
 #include "settingsrecord.h"
 
+#include <QUndoStack>
+
 unsigned int MainWindow::generateVersion(QString text)
 {
     return SettingsRecord::packedVersion(text);
@@ -33,13 +35,17 @@ void MainWindow::readDataString(const QString &text)
     applyRecord(text, SettingsRecord::Length(recordLength()));
 }
 
-bool MainWindow::showUnitRecord(const QString &record)
+bool MainWindow::showFoundRecord(const QString &record, bool found)
 {
     showingUnit = true;
     const bool shown = applyRecord(record, SettingsRecord::Length(recordLength()));
     showingUnit = false;
     if (shown)
         untouched = true;
+    // What a unit just found holds is what the form is compared with, no
+    // step to take back; the steps before it were another unit's.
+    if (shown && found)
+        undoStack->clear();
     return shown;
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "formview.h"
+#include "historywording.h"
 #include "protocol.h"
 #include "settingfields.h"
 #include "unitsession.h"
@@ -48,7 +49,7 @@ void MainWindow::onReceived(const SettingsAnswer &answer)
         // The form stays as the user made it; whose settings it holds is said.
         if (!formSource.isEmpty() && formSource != identity)
             said = tr("this is another unit than the one the form's settings were read from");
-    } else if (answer.kind == SettingsAnswer::Received && showUnitRecord(answer.record)) {
+    } else if (answer.kind == SettingsAnswer::Received && showFoundRecord(answer.record, found)) {
         formSource = identity;
         actingNotice.clear();
         said = tr("settings received from the unit");
@@ -65,6 +66,7 @@ void MainWindow::onReceived(const SettingsAnswer &answer)
 void MainWindow::onSent(const SendOutcome &outcome)
 {
     QString said;
+    const QString historyNote = HistoryWording::note(outcome);
     if (outcome.kind == SendOutcome::NoAnswer) {
         said = noAnswer();
     } else if (outcome.kind == SendOutcome::Confirmed) {
@@ -87,8 +89,11 @@ void MainWindow::onSent(const SendOutcome &outcome)
     }
     updateModified();
     applyState();
-    // A unit that kept other settings asks the user to act: it stays said.
-    if (outcome.kind == SendOutcome::Differs)
+    if (!historyNote.isEmpty())
+        said = said.isEmpty() ? historyNote : said + QLatin1String("; ") + historyNote;
+    // A unit that kept other settings, or a history that kept nothing, asks
+    // the user to act: it stays said.
+    if (outcome.kind == SendOutcome::Differs || !historyNote.isEmpty())
         warn(said);
     else if (!said.isEmpty())
         tell(said);

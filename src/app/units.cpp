@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "protocol.h"
+#include "remembered.h"
 #include "unitnames.h"
 #include "unitsession.h"
 #include "windowactions.h"
@@ -11,27 +12,20 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 
 namespace
 {
-// Where the window keeps what it remembers between runs.
-QSettings remembered()
-{
-    return QSettings(QStringLiteral("kv3318"), QStringLiteral("kv3318-config"));
-}
-
 const QString unitInUseKey = QStringLiteral("unitInUse");
 } // namespace
 
 QString MainWindow::rememberedUnit()
 {
-    return remembered().value(unitInUseKey).toString();
+    return rememberedSettings().value(unitInUseKey).toString();
 }
 
 void MainWindow::rememberUnit(const QString &identity)
 {
-    remembered().setValue(unitInUseKey, identity);
+    rememberedSettings().setValue(unitInUseKey, identity);
 }
 
 QString MainWindow::unitTitle() const

@@ -21,6 +21,7 @@ void MainWindow::on_startButton_clicked()
     // What was said before is no news beside the run's progress.
     noticeTimer.stop();
     runProgress->begin(settings.waveSeconds, end);
+    beginRunStep();
     protocol->session()->startRun(settings.waveSeconds, settings.inverse, end);
     applyState();
 }
@@ -46,5 +47,6 @@ void MainWindow::endRun(WaveRun::End)
 {
     runProgress->hide();
     stopOffered = false;
+    endRunStep();
     applyState();
 }

@@ -13,12 +13,16 @@ struct WindowActions {
     QAction *record = nullptr;
     QAction *restore = nullptr;
     QAction *quit = nullptr;
+    QMenu *recent = nullptr;
     QMenu *edit = nullptr;
+    QAction *undo = nullptr;
+    QAction *redo = nullptr;
     QAction *search = nullptr;
     QAction *send = nullptr;
     QAction *receive = nullptr;
     QAction *messages = nullptr;
     QAction *rename = nullptr;
+    QAction *history = nullptr;
     QAction *handbook = nullptr;
     QAction *about = nullptr;
     // The Unit menu lists the units found between these.

@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QActionGroup>
-
 #include <QToolButton>
+#include <QUndoStack>
 
 void MainWindow::applyState()
 {
@@ -49,11 +49,16 @@ void MainWindow::applyState()
     actions->search->setEnabled(!protocol->isProbing() && !running);
     searchButton->setEnabled(actions->search->isEnabled());
     actions->units->setEnabled(!protocol->isProbing() && !running && !exchanging);
+    // A run is one step, taken once it has ended.
+    actions->undo->setEnabled(undoStack->canUndo() && !running);
+    actions->redo->setEnabled(undoStack->canRedo() && !running);
+    actions->history->setEnabled(session != nullptr);
     showNotice();
 }
 
-void MainWindow::onSettingsChanged(const Settings &before, const Settings &after)
+void MainWindow::onSettingsChanged(const Settings &before, const Settings &after, int field)
 {
+    recordStep(before, after, field);
     UnitSession *session = protocol->session();
     if (before.waveController != after.waveController)
         stopOffered = after.waveController && protocol->isDetected();

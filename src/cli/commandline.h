@@ -29,6 +29,7 @@ public:
     // The ports to probe: those named with --port, else KV3318_PORTS or the
     // system's list.
     Candidates candidates() const;
+    bool hasPorts() const { return isSet("port"); }
 
 private:
     bool isSet(const char *option) const { return parser.isSet(QLatin1String(option)); }

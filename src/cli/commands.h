@@ -11,4 +11,6 @@ int putSettings(const CommandLine &commandLine, ShutdownSignals &shutdown);
 int setSettings(const CommandLine &commandLine, ShutdownSignals &shutdown);
 int diffSettings(const CommandLine &commandLine, ShutdownSignals &shutdown);
 int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown);
+// Reads only the history's files: opens no port.
+int showHistory(const CommandLine &commandLine);
 int showHelp(const CommandLine &commandLine);

@@ -14,6 +14,8 @@ int run(const CommandLine &commandLine, ShutdownSignals &shutdown)
     const QString command = commandLine.command();
     if (command == QLatin1String("help"))
         return showHelp(commandLine);
+    if (command == QLatin1String("history"))
+        return showHistory(commandLine);
     if (command == QLatin1String("version")) {
         printLine(QCoreApplication::applicationName() + QLatin1Char(' ') +
                   QCoreApplication::applicationVersion());

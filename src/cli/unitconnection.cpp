@@ -1,5 +1,6 @@
 #include "unitconnection.h"
 
+#include "historywording.h"
 #include "recordcheck.h"
 #include "report.h"
 #include "shutdownsignals.h"
@@ -155,6 +156,9 @@ bool UnitConnection::send(const QString &record)
     disconnect(taken);
     if (!stillThere())
         return false;
+    // The history protects, it never fails a send.
+    if (const QString history = HistoryWording::note(*outcome); !history.isEmpty())
+        note(concerning(port(), history));
     switch (outcome->kind) {
     case SendOutcome::Confirmed:
         return true;

@@ -59,6 +59,16 @@ const QList<Usage::Command> &Usage::commands()
              "Ctrl+\\, SIGTERM, SIGHUP, ...), it sends the stop byte. The unit's wave controller\n"
              "must be on."),
          0, 0},
+        {"history", "[show N]", QT_TRANSLATE_NOOP("Usage", "what each unit held before each send"),
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Before every send, the window's and kv3318ctl's, the unit's settings are kept\n"
+             "in its history. Lists the entries, newest first, numbered from 1: time, port,\n"
+             "firmware and the program that sent; with --port, only that port's unit's, and\n"
+             "with --json as a JSON array. show N prints the record of entry N as a settings\n"
+             "file holds it, to put back with put -. Reads only the history's files, kept in\n"
+             "kv3318/history under the user's data folder; opens no port."),
+         0, 2},
         {"help", "[COMMAND|settings]",
          QT_TRANSLATE_NOOP("Usage", "this help, a command's, or every setting's range"),
          QT_TRANSLATE_NOOP(
@@ -80,7 +90,8 @@ const QList<Usage::Option> &Usage::options()
          ""},
         {"verbose", "",
          QT_TRANSLATE_NOOP("Usage", "show the line's debug output on standard error"), ""},
-        {"json", "", QT_TRANSLATE_NOOP("Usage", "JSON instead of lines"), "list get put diff"},
+        {"json", "", QT_TRANSLATE_NOOP("Usage", "JSON instead of lines"),
+         "list get put diff history"},
         {"dry-run", "", QT_TRANSLATE_NOOP("Usage", "only check and print; open no port"), "put"},
         {"firmware", "VERSION",
          QT_TRANSLATE_NOOP("Usage",

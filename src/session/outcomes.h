@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recordcomparison.h"
+#include "unithistory.h"
 
 #include <QList>
 #include <QMetaType>
@@ -46,6 +47,10 @@ struct SendOutcome {
     QList<SettingsRecord::Difference> differences;
     int sentFields = 0;
     int heldFields = 0;
+    // What the unit held before is kept in its history, or why not; with
+    // `heldUnknown` the unit did not say what it held, and nothing was kept.
+    UnitHistory::Written history;
+    bool heldUnknown = false;
 };
 
 Q_DECLARE_METATYPE(SettingsAnswer)

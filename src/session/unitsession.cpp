@@ -3,6 +3,8 @@
 #include "unitlink.h"
 #include "unitmessages.h"
 
+#include <QCoreApplication>
+
 UnitSession::UnitSession(UnitLink *link, const SessionTimings &timings, QObject *parent)
     : QObject(parent), link(link), timings(timings), unitPort(link->port()),
       unitFirmware(link->firmware()), unitIdentity(link->lastingName())
@@ -48,15 +50,48 @@ bool UnitSession::isPresent() const
 
 void UnitSession::requestSettings(SettingsAnswer::Reason reason)
 {
-    pending.append({std::nullopt, QDeadlineTimer(timings.answerMs), reason});
+    Request ask = due();
+    ask.reason = reason;
+    pending.append(ask);
     link->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
     armDeadline();
 }
 
 void UnitSession::send(const QString &record)
 {
+    if (knownSettings)
+        return writeAndReadBack(record, keepHeld(), false);
+    // Nothing is known of what the unit holds: it is asked once first.
+    Request ask = due();
+    ask.toSend = record;
+    pending.append(ask);
+    link->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
+    armDeadline();
+}
+
+UnitSession::Request UnitSession::due() const
+{
+    Request request;
+    request.deadline = QDeadlineTimer(timings.answerMs);
+    return request;
+}
+
+UnitHistory::Written UnitSession::keepHeld()
+{
+    return UnitHistory::keep({QDateTime::currentDateTimeUtc(), unitPort, unitIdentity, unitFirmware,
+                              QCoreApplication::applicationName(),
+                              SettingsRecord::write(*knownSettings, recordLength())});
+}
+
+void UnitSession::writeAndReadBack(const QString &record, const UnitHistory::Written &history,
+                                   bool heldUnknown)
+{
     link->writeFrame(record);
-    pending.append({record, QDeadlineTimer(timings.answerMs)});
+    Request readBack = due();
+    readBack.sent = record;
+    readBack.history = history;
+    readBack.heldUnknown = heldUnknown;
+    pending.append(readBack);
     link->writeFrame(QString::fromLatin1(UnitMessages::settingsRequest));
     armDeadline();
 }
@@ -102,6 +137,20 @@ void UnitSession::learn(const QString &record)
 
 void UnitSession::answer(const Request &request, SettingsAnswer::Kind kind, const QString &body)
 {
+    if (request.toSend) {
+        // The send goes on whether or not the unit said what it held.
+        if (kind == SettingsAnswer::Lost) {
+            SendOutcome lost;
+            lost.kind = SendOutcome::Lost;
+            lost.sent = *request.toSend;
+            Q_EMIT sent(lost);
+        } else if (knownSettings) {
+            writeAndReadBack(*request.toSend, keepHeld(), false);
+        } else {
+            writeAndReadBack(*request.toSend, {}, true);
+        }
+        return;
+    }
     if (!request.sent) {
         Q_EMIT received({kind, body, request.reason});
         return;
@@ -109,6 +158,8 @@ void UnitSession::answer(const Request &request, SettingsAnswer::Kind kind, cons
     SendOutcome outcome;
     outcome.sent = *request.sent;
     outcome.readBack = body;
+    outcome.history = request.history;
+    outcome.heldUnknown = request.heldUnknown;
     if (kind == SettingsAnswer::NoAnswer) {
         outcome.kind = SendOutcome::NoAnswer;
     } else if (kind == SettingsAnswer::Lost) {

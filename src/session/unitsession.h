@@ -48,7 +48,9 @@ public:
 
     // Asks the unit for its settings; received() tells what came of it.
     void requestSettings(SettingsAnswer::Reason reason = SettingsAnswer::Asked);
-    // Writes the record, asks it back and compares; sent() tells the outcome.
+    // Keeps what the unit holds in its history (asked for first where it is
+    // not known), writes the record, asks it back and compares; sent() tells
+    // the outcome. The history never holds a send up.
     void send(const QString &record);
 
     // Starts an adjustment run from `waveSeconds`; a start at or past
@@ -86,6 +88,11 @@ private:
         std::optional<QString> sent;
         QDeadlineTimer deadline;
         SettingsAnswer::Reason reason = SettingsAnswer::Asked;
+        // What goes to the unit once it has said what it holds.
+        std::optional<QString> toSend;
+        // For a read-back: what became of what the unit held before.
+        UnitHistory::Written history;
+        bool heldUnknown = false;
     };
 
     void onMessage(const QString &body);
@@ -95,6 +102,12 @@ private:
     void onLost(const QString &reason);
     void finishLeaving();
     void learn(const QString &record);
+    // Writes the record and asks it back, the history's outcome going with it.
+    void writeAndReadBack(const QString &record, const UnitHistory::Written &history,
+                          bool heldUnknown);
+    UnitHistory::Written keepHeld();
+    // A request whose answer is due within the answer's time from now.
+    Request due() const;
 
     UnitLink *link;
     const SessionTimings timings;

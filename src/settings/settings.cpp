@@ -40,3 +40,12 @@ double Settings::value(SettingFields::Id id) const
 {
     return valueOf[id](*this);
 }
+
+bool Settings::operator==(const Settings &other) const
+{
+    for (int id = 0; id < SettingFields::Count; ++id) {
+        if (value(SettingFields::Id(id)) != other.value(SettingFields::Id(id)))
+            return false;
+    }
+    return true;
+}

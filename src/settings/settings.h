@@ -29,4 +29,7 @@ struct Settings {
 
     // One field's value, as its control shows it.
     double value(SettingFields::Id id) const;
+    // Every field's value the same.
+    bool operator==(const Settings &other) const;
+    bool operator!=(const Settings &other) const { return !(*this == other); }
 };
