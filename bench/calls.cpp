@@ -4,6 +4,7 @@
 #include "candidates.h"
 #include "framecodec.h"
 #include "mainwindow.h"
+#include "unithistory.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -14,6 +15,17 @@ namespace
 const QString recordA = QStringLiteral("1;100;80;0;0;50;50;30;30;38;10;1;1;26;0;90;5;0;125;0");
 const QString recordB = QStringLiteral("2;30;0;0;0;0;0;0;0;100;5;0;1;48;1;10;3;1;250;1");
 constexpr qsizetype streamSize = 1 << 20;
+const QString identity = QStringLiteral("/dev/serial/by-id/usb-Korvalin_3318-if00");
+
+UnitHistory::Entry historyEntry(int number)
+{
+    return {QDateTime::currentDateTimeUtc(),
+            QStringLiteral("/dev/ttyUSB0"),
+            identity,
+            QStringLiteral("1.0.10.2"),
+            QStringLiteral("kv3318-config"),
+            recordA + QLatin1Char(';') + QString::number(number)};
+}
 
 QByteArray randomBytes()
 {
@@ -41,12 +53,38 @@ class Calls : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        QVERIFY(data.isValid());
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         // The form alone, no serial port.
         window = std::make_unique<MainWindow>(Candidates::named({}));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanupTestCase() { window.reset(); }
+
+    // What keeping the unit's former settings adds to a send, with the
+    // history at its limit, where every entry kept rewrites the file.
+    void keepHistory()
+    {
+        for (int i = 0; i < UnitHistory::maxEntries; ++i)
+            UnitHistory::keep(historyEntry(i));
+        int number = UnitHistory::maxEntries;
+        QBENCHMARK
+        {
+            UnitHistory::keep(historyEntry(number++));
+        }
+        QCOMPARE(UnitHistory::read(identity).entries.size(), UnitHistory::maxEntries);
+    }
+
+    void listHistory()
+    {
+        UnitHistory::Read read;
+        QBENCHMARK
+        {
+            read = UnitHistory::read(identity);
+        }
+        QCOMPARE(read.entries.size(), UnitHistory::maxEntries);
+    }
 
     void createDataString()
     {
@@ -92,6 +130,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<MainWindow> window;
+    QTemporaryDir data;
 };
 
 QTEST_MAIN(Calls)

@@ -492,12 +492,15 @@ int main(int argc, char **argv)
     const QHash<QString, double> calls = perCallMs(csv);
     const double createUs = calls.value(QStringLiteral("createDataString")) * 1000;
     const double readUs = calls.value(QStringLiteral("readDataString")) * 1000;
+    const double keepMs = calls.value(QStringLiteral("keepHistory"));
+    const double listMs = calls.value(QStringLiteral("listHistory"));
     // 1 MiB a call.
     const double randomMBs =
         (1 << 20) / 1e6 / (calls.value(QStringLiteral("receiverandom")) / 1000);
     const double framesMBs =
         (1 << 20) / 1e6 / (calls.value(QStringLiteral("receiveframes")) / 1000);
-    if (createUs <= 0 || readUs <= 0 || !(randomMBs > 0) || !(framesMBs > 0))
+    if (createUs <= 0 || readUs <= 0 || keepMs <= 0 || listMs <= 0 || !(randomMBs > 0) ||
+        !(framesMBs > 0))
         fail(QStringLiteral("unexpected per-call output"), csv.toLatin1());
 
     const double bareStart = median(bare), toolStart = median(tool);
@@ -574,6 +577,11 @@ int main(int argc, char **argv)
         QStringLiteral("-"), QString::number(createUs, 'f', 1) + QStringLiteral(" us"), "-");
     row("readDataString", QString::number(readUs, 'f', 1) + QStringLiteral(" us/call"),
         QStringLiteral("-"), QString::number(readUs, 'f', 1) + QStringLiteral(" us"), "-");
+    row("history kept before a send, 200 entries", ms(keepMs) + QStringLiteral("/send"),
+        QStringLiteral("the send's round trip ") + ms(roundTrip), QStringLiteral("+") + ms(keepMs),
+        "<= +20 ms");
+    row("history of 200 entries read for a list", ms(listMs), QStringLiteral("-"), ms(listMs),
+        "<= 50 ms");
     row("reception, random bytes", QString::number(randomMBs, 'f', 1) + QStringLiteral(" MB/s"),
         QStringLiteral("the line's 1920 B/s"),
         QString::number(randomMBs * 1e6 / lineBytesPerSecond, 'f', 0) + QStringLiteral("x"),

@@ -3,8 +3,9 @@
 # then, under Wine without a display, in one private Wine prefix made for this run:
 #   - the test programs that need no pseudo-terminal;
 #   - kv3318ctl.exe getting and putting a record through a COM port that the prefix
-#     maps onto the virtual unit's pseudo-terminal (the unit is the Linux build's), and
-#     ending a wave run on Ctrl+C with its stop byte;
+#     maps onto the virtual unit's pseudo-terminal (the unit is the Linux build's), the
+#     history it keeps under %LOCALAPPDATA%, and ending a wave run on Ctrl+C with its
+#     stop byte;
 #   - kv3318-config.exe finding that unit, and the window receiving its settings;
 #   - the install folder against packaging/windows/installed-files.txt, and the
 #     installer: installed silently, kv3318ctl run from it and from a console's PATH,
@@ -109,6 +110,11 @@ ctl put "$work/other.txt" >/dev/null || fail "kv3318ctl.exe put failed"
 unit_saw "settings $other" || fail "the unit did not receive the record put"
 [ "$(ctl get)" = "$other"$'\r' ] || fail "kv3318ctl.exe get after put did not give the record put"
 echo "kv3318ctl.exe: get and put through COM9"
+# What the unit held before the put is kept under %LOCALAPPDATA%, and history gives it back.
+kept=$(cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/kv3318/history/*.jsonl 2>/dev/null)
+grep -qF "\"record\":\"$record\"" <<<"$kept" || fail "no history under %LOCALAPPDATA%: $kept"
+[ "$(ctl history show 1)" = "$record"$'\r' ] || fail "kv3318ctl.exe history show 1"
+echo "kv3318ctl.exe: the history kept under %LOCALAPPDATA%"
 # The network module is found beside the program: a port where nothing listens is refused,
 # which only the module can tell.
 refused=$( (cd "$bin" && wine kv3318ctl.exe --port socket://127.0.0.1:1 get) 2>&1 || true)

@@ -47,7 +47,7 @@ _kv3318ctl()
     if [[ $cur == -* ]]; then
         local options="--port --verbose --help --version"
         case $command in
-            list | get | diff) options+=" --json" ;;
+            list | get | diff | history) options+=" --json" ;;
             put) options+=" --json --dry-run --firmware" ;;
             wave) options+=" --to" ;;
         esac
@@ -57,7 +57,7 @@ _kv3318ctl()
 
     case $command in
         '')
-            COMPREPLY=($(compgen -W "list get put set diff wave help" -- "$cur"))
+            COMPREPLY=($(compgen -W "list get put set diff wave history help" -- "$cur"))
             ;;
         set)
             COMPREPLY=($(compgen -W "$(_kv3318ctl_settings "$program")" -S = -- "$cur"))
@@ -70,8 +70,11 @@ _kv3318ctl()
             COMPREPLY=($(compgen -f -- "$cur"))
             [[ -z $cur ]] && COMPREPLY+=(-)
             ;;
+        history)
+            [[ $prev == history ]] && COMPREPLY=($(compgen -W "show" -- "$cur"))
+            ;;
         help)
-            COMPREPLY=($(compgen -W "list get put set diff wave settings" -- "$cur"))
+            COMPREPLY=($(compgen -W "list get put set diff wave history settings" -- "$cur"))
             ;;
     esac
 }
