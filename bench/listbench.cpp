@@ -1,7 +1,8 @@
 // kv3318ctl list over 1, 8 and 32 candidate ports, each count once with
-// virtual units only and once with silent pseudo-terminals only: every
-// candidate is probed at the same time, so the time should hardly grow with
-// the number of ports.
+// virtual units only and once with silent pseudo-terminals only, and
+// set --all over as many virtual units: every candidate is probed at the
+// same time, and every unit found is worked with at the same time, so the
+// time should hardly grow with the number of ports.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -89,25 +90,36 @@ private:
     QProcess process;
 };
 
-// Median time of `list` over these candidates, checking that it found
-// exactly the units among them.
-double listMs(const QStringList &ports, int units)
+// Median time of the command over these candidates, checking that it
+// printed a line for each unit among them. `set --all` changes the food
+// timer back and forth, so that every run sends, reads back and keeps a
+// history entry for every unit.
+double commandMs(const QStringList &ports, const QStringList &arguments, int units,
+                 const QString &dataFolder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("KV3318_PORTS"), ports.join(u':'));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder);
     std::vector<double> times;
     for (int run = 0; run <= runs; ++run) {
-        QProcess list;
-        list.setProcessEnvironment(environment);
+        QStringList changed = arguments;
+        changed.replaceInStrings(QStringLiteral("=N"),
+                                 run % 2 ? QStringLiteral("=5") : QStringLiteral("=6"));
+        QProcess command;
+        command.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
-        list.start(QStringLiteral(BENCH_CTL), {QStringLiteral("list")});
-        if (!list.waitForFinished(60000))
-            fail(QStringLiteral("list did not finish"));
+        command.start(QStringLiteral(BENCH_CTL), changed);
+        if (!command.waitForFinished(60000))
+            fail(QStringLiteral("%1 did not finish").arg(arguments.join(u' ')));
         const double ms = clock.nsecsElapsed() / 1e6;
-        const qsizetype found = list.readAllStandardOutput().count('\n');
-        if (found != units || list.exitCode() != (units > 0 ? 0 : 2))
-            fail(QStringLiteral("list found %1 of %2 units").arg(found).arg(units));
+        const qsizetype found = command.readAllStandardOutput().count('\n');
+        if (found != units || command.exitCode() != (units > 0 ? 0 : 2))
+            fail(QStringLiteral("%1 reached %2 of %3 units: %4")
+                     .arg(arguments.join(u' '))
+                     .arg(found)
+                     .arg(units)
+                     .arg(QString::fromLocal8Bit(command.readAllStandardError())));
         if (run > 0) // the first run only warms the caches
             times.push_back(ms);
     }
@@ -120,16 +132,30 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
-    std::printf("| kv3318ctl list | 1 port | 8 ports | 32 ports | 32 ports against 1 | target |\n"
+    std::printf("| kv3318ctl | 1 port | 8 ports | 32 ports | 32 ports against 1 | target |\n"
                 "|---|---|---|---|---|---|\n");
-    for (const bool answering : {true, false}) {
+    struct Row {
+        const char *name;
+        QStringList arguments;
+        bool answering;
+        const char *target;
+    };
+    const QList<Row> rows{
+        {"list, virtual units", {QStringLiteral("list")}, true, "<= 1.2x"},
+        {"list, silent pseudo-terminals", {QStringLiteral("list")}, false, "<= 1.2x"},
+        {"set --all foodMinutes, virtual units",
+         {QStringLiteral("set"), QStringLiteral("--all"), QStringLiteral("foodMinutes=N")},
+         true,
+         "<= 1.5x"},
+    };
+    for (const Row &row : rows) {
         std::vector<double> times;
         for (const int count : {1, 8, 32}) {
             std::vector<std::unique_ptr<Unit>> units;
             std::vector<std::unique_ptr<SilentLine>> lines;
             QStringList ports;
             for (int index = 0; index < count; ++index) {
-                if (answering) {
+                if (row.answering) {
                     units.push_back(std::make_unique<Unit>(
                         folder.filePath(QStringLiteral("unit-%1-%2.log").arg(count).arg(index))));
                     ports << units.back()->path;
@@ -138,11 +164,11 @@ int main(int argc, char *argv[])
                     ports << lines.back()->path;
                 }
             }
-            times.push_back(listMs(ports, answering ? count : 0));
+            times.push_back(commandMs(ports, row.arguments, row.answering ? count : 0,
+                                      folder.filePath(QStringLiteral("data"))));
         }
-        std::printf("| %s | %.0f ms | %.0f ms | %.0f ms | %.2fx | <= 1.2x |\n",
-                    answering ? "virtual units" : "silent pseudo-terminals", times[0], times[1],
-                    times[2], times[2] / times[0]);
+        std::printf("| %s | %.0f ms | %.0f ms | %.0f ms | %.2fx | %s |\n", row.name, times[0],
+                    times[1], times[2], times[2] / times[0], row.target);
     }
     return 0;
 }

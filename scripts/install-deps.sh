@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgl-dev fonts-dejavu-core clang libclang-rt-14-dev
-          dpkg-dev file lintian appstream desktop-file-utils ser2net
+          dpkg-dev file lintian appstream desktop-file-utils ser2net bash-completion
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine nsis xvfb "$@")
 
 missing=()

@@ -126,8 +126,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("allowed");
         const QList<std::tuple<const char *, int, int, int>> ranges{
             {"mode", 0, 0, 2},          {"pulse time", 9, 30, 800},
-            {"food timer", 10, 1, 15},  {"storm period", 13, 1, 191},
-            {"interval", 15, 1, 779},   {"sequential time", 16, 1, 10},
+            {"food timer", 10, 1, 15},  {"storm period", 13, 0, 191},
+            {"interval", 15, 0, 779},   {"sequential time", 16, 1, 10},
             {"wave time", 18, 30, 250}, {"inverse", 19, 0, 1},
         };
         for (const auto &[name, position, low, high] : ranges) {
@@ -175,7 +175,7 @@ private Q_SLOTS:
                                QString::number(problem.maximum)};
         };
         QCOMPARE(allowed(18, "251"), QStringList({"30", "0", "250"}));
-        QCOMPARE(allowed(13, "0"), QStringList({"1", "0", "191"}));
+        QCOMPARE(allowed(13, "192"), QStringList({"0", "0", "191"}));
         QCOMPARE(allowed(7, "29"), QStringList({"0", "30", "100"}));
         const SettingsRecord::Problem length =
             *SettingsRecord::problem(example + ";111;111", SettingsRecord::Basic);

@@ -501,10 +501,6 @@ Soll die Datei ersetzt werden?</translation>
         <source>interface detected on: %1   (%2)</source>
         <translation>Schnittstelle erkannt an: %1   (%2)</translation>
     </message>
-    <message>
-        <source>%1: %2 (add yourself to the group dialout, then log in again)</source>
-        <translation>%1: %2 (sich selbst zur Gruppe dialout hinzufügen, dann neu anmelden)</translation>
-    </message>
     <message numerus="yes">
         <source>the unit did not answer within %n second(s)</source>
         <translation>
@@ -783,10 +779,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>%1 oder %2 bis %3</translation>
     </message>
     <message>
-        <source>%1 or %2</source>
-        <translation>%1 oder %2</translation>
-    </message>
-    <message>
         <source>%1 to %2 in steps of %3</source>
         <translation>%1 bis %2 in Schritten von %3</translation>
     </message>
@@ -893,17 +885,13 @@ Soll die Datei ersetzt werden?</translation>
         <source>network support could not be loaded from %1: %2</source>
         <translation>die Netzwerkunterstützung konnte nicht aus %1 geladen werden: %2</translation>
     </message>
+    <message>
+        <source>%1 (add yourself to the group dialout, then log in again)</source>
+        <translation>%1 (sich selbst zur Gruppe dialout hinzufügen, dann neu anmelden)</translation>
+    </message>
 </context>
 <context>
     <name>RecordCheck</name>
-    <message>
-        <source>%1 or %2 to %3</source>
-        <translation>%1 oder %2 bis %3</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 bis %2</translation>
-    </message>
     <message numerus="yes">
         <source>a record of %n field(s), but the unit&apos;s firmware takes %1</source>
         <translation>
@@ -919,12 +907,12 @@ Soll die Datei ersetzt werden?</translation>
         </translation>
     </message>
     <message>
-        <source>field %1 (%2) is &quot;%3&quot;, not a number</source>
-        <translation>Feld %1 (%2) ist &quot;%3&quot;, keine Zahl</translation>
+        <source>reserved field %1: &quot;%2&quot; is not a number</source>
+        <translation>reserviertes Feld %1: &quot;%2&quot; ist keine Zahl</translation>
     </message>
     <message>
-        <source>field %1 (%2) is &quot;%3&quot;; allowed: %4</source>
-        <translation>Feld %1 (%2) ist &quot;%3&quot;; erlaubt sind: %4</translation>
+        <source>%1: &quot;%2&quot; %3 together is not allowed; allowed: %4 to %5</source>
+        <translation>%1: &quot;%2&quot; %3 zusammen ist nicht erlaubt; erlaubt sind: %4 bis %5</translation>
     </message>
 </context>
 <context>
@@ -1094,10 +1082,6 @@ Bedient Strömungspumpen-Steuerungen Korvalin 3318 über die serielle Leitung.</
         <translation>Einstellungen, wie set NAME=VALUE und get NAME sie annehmen:</translation>
     </message>
     <message>
-        <source>Switches also take on or off, true or false.</source>
-        <translation>Schalter nehmen auch on oder off, true oder false an.</translation>
-    </message>
-    <message>
         <source>every unit on the candidate ports: port and firmware</source>
         <translation>Geräte an Kandidat-Anschlüssen: Anschluss, Firmware</translation>
     </message>
@@ -1194,10 +1178,6 @@ Schnittstellen des Systems)</translation>
         <translation>Debug-Ausgabe der Leitung auf Standardfehlerausgabe</translation>
     </message>
     <message>
-        <source>JSON instead of lines</source>
-        <translation>JSON statt Zeilen</translation>
-    </message>
-    <message>
         <source>only check and print; open no port</source>
         <translation>nur prüfen und ausgeben; keinen Anschluss öffnen</translation>
     </message>
@@ -1216,28 +1196,12 @@ Einstellungssatzes geprüft wird</translation>
         <translation>erledigt</translation>
     </message>
     <message>
-        <source>bad usage</source>
-        <translation>falscher Aufruf</translation>
-    </message>
-    <message>
-        <source>no unit found, or the unit was lost during the command</source>
-        <translation>kein Gerät gefunden oder Verbindung während des Befehls verloren</translation>
-    </message>
-    <message>
-        <source>the unit did not answer in time, or read back differently</source>
-        <translation>das Gerät antwortete nicht rechtzeitig oder anders als gesendet</translation>
-    </message>
-    <message>
         <source>a file or value that is not valid; nothing was sent</source>
         <translation>ungültige Datei oder ungültiger Wert; es wurde nichts gesendet</translation>
     </message>
     <message>
         <source>diff: the file and the unit differ</source>
         <translation>diff: Datei und Gerät unterscheiden sich</translation>
-    </message>
-    <message>
-        <source>standard output could not be written</source>
-        <translation>Standardausgabe konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>ended by signal N (a wave run sends its stop byte first)</source>
@@ -1271,6 +1235,49 @@ des Geräts an diesem Anschluss, mit --json als JSON-Array. show N gibt den Satz
 Eintrag N aus, wie eine Einstellungsdatei ihn hält, zum Zurückspielen mit put -.
 Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutzers;
 öffnet keinen Anschluss.</translation>
+    </message>
+    <message>
+        <source>Switches also take 1 or 0, true or false, yes or no, in any case.</source>
+        <translation>Schalter nehmen auch 1 oder 0, true oder false, yes oder no an, in jeder Schreibweise.</translation>
+    </message>
+    <message>
+        <source>every unit that answers, all at once; each line of
+output starts with the unit&apos;s port and a tab</source>
+        <translation>jedes Gerät, das antwortet, alle zugleich; jede Zeile der
+Ausgabe beginnt mit dem Anschluss des Geräts und einem Tab</translation>
+    </message>
+    <message>
+        <source>JSON output instead of lines</source>
+        <translation>Ausgabe als JSON statt Zeilen</translation>
+    </message>
+    <message>
+        <source>bad usage: an unknown command, option or setting
+name, a malformed port name or URL</source>
+        <translation>falscher Aufruf: ein unbekannter Befehl, eine unbekannte
+Option oder Einstellung, ein falsch geformter Anschluss
+oder eine falsch geformte URL</translation>
+    </message>
+    <message>
+        <source>no unit found, or the unit was lost</source>
+        <translation>kein Gerät gefunden oder Verbindung zum Gerät verloren</translation>
+    </message>
+    <message>
+        <source>the unit did not answer in time, holds other
+settings than were sent, or what was written
+never left for the line</source>
+        <translation>das Gerät antwortete nicht rechtzeitig, hat andere
+Einstellungen als gesendet, oder Geschriebenes ging
+nie auf die Leitung</translation>
+    </message>
+    <message>
+        <source>standard output could not be written; the message
+says whether the unit had taken the settings</source>
+        <translation>Standardausgabe konnte nicht geschrieben werden; die
+Meldung sagt, ob das Gerät die Einstellungen übernommen hatte</translation>
+    </message>
+    <message>
+        <source>the program could not set itself up</source>
+        <translation>das Programm konnte sich nicht einrichten</translation>
     </message>
 </context>
 <context>
@@ -1316,10 +1323,6 @@ Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutze
         <translation>Signale zum Beenden eines Programms können nicht überwacht werden</translation>
     </message>
     <message>
-        <source>%1: %2 (firmware %3)</source>
-        <translation>%1: %2 (Firmware %3)</translation>
-    </message>
-    <message>
         <source>standard output could not be written: %1</source>
         <translation>Standardausgabe konnte nicht geschrieben werden: %1</translation>
     </message>
@@ -1331,17 +1334,6 @@ Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutze
     <message>
         <source>no candidate ports to probe</source>
         <translation>keine Kandidat-Anschlüsse zum Abfragen</translation>
-    </message>
-    <message>
-        <source>%1: no unit found</source>
-        <translation>%1: kein Gerät gefunden</translation>
-    </message>
-    <message numerus="yes">
-        <source>no unit found on %n candidate port(s)</source>
-        <translation>
-            <numerusform>kein Gerät an %n Kandidat-Anschluss gefunden</numerusform>
-            <numerusform>kein Gerät an %n Kandidat-Anschlüssen gefunden</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3 (rule)</source>
@@ -1371,10 +1363,6 @@ Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutze
         </translation>
     </message>
     <message>
-        <source>%1: cannot be read</source>
-        <translation>%1: kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -1385,42 +1373,6 @@ Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutze
     <message>
         <source>not a JSON object (%1 at byte %2)</source>
         <translation>kein JSON-Objekt (%1 bei Byte %2)</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3 on %4)</source>
-        <comment>a file, what is wrong with it, firmware, port</comment>
-        <translation>%1: %2 (Firmware %3 an %4)</translation>
-    </message>
-    <message>
-        <source>%1: the unit was lost</source>
-        <translation>%1: Verbindung zum Gerät verloren</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: no answer within %n s</source>
-        <translation>
-            <numerusform>%1: keine Antwort innerhalb von %n s</numerusform>
-            <numerusform>%1: keine Antwort innerhalb von %n s</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: the unit answered with %2</source>
-        <translation>%1: unerwartete Antwort des Geräts: %2</translation>
-    </message>
-    <message>
-        <source>field %1 (%2) is %3, not %4</source>
-        <translation>Feld %1 (%2) ist %3, nicht %4</translation>
-    </message>
-    <message>
-        <source>%1: the unit reads back differently: %2</source>
-        <translation>%1: das Gerät hat andere Einstellungen als gesendet: %2</translation>
-    </message>
-    <message>
-        <source>%1: could not write to the port</source>
-        <translation>%1: auf den Anschluss konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>%1: the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
-        <translation>%1: die Wellensteuerung ist aus; einschalten mit: kv3318ctl set waveController=on</translation>
     </message>
     <message numerus="yes">
         <source>a record of %n field(s), not %1</source>
@@ -1443,6 +1395,94 @@ Liest nur die Dateien des Verlaufs, in kv3318/history im Datenordner des Benutze
     <message>
         <source>no unit&apos;s history is kept in %1</source>
         <translation>in %1 ist kein Verlauf eines Geräts aufbewahrt</translation>
+    </message>
+    <message>
+        <source>--port: an empty name; name a serial port or a URL</source>
+        <translation>--port: ein leerer Name; einen seriellen Anschluss oder eine URL angeben</translation>
+    </message>
+    <message>
+        <source>%1: unknown scheme &quot;%2&quot;; rfc2217:// and socket:// name network ports</source>
+        <translation>%1: unbekanntes Schema &quot;%2&quot;; rfc2217:// und socket:// nennen Netzwerkanschlüsse</translation>
+    </message>
+    <message>
+        <source>%1: expected rfc2217://HOST:PORT or socket://HOST:PORT, the port from 1 to 65535</source>
+        <translation>%1: erwartet rfc2217://HOST:PORT oder socket://HOST:PORT, der Port von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>--firmware: &quot;%1&quot; is no firmware version; a unit says its version as four numbers, such as 1.0.10.2</source>
+        <translation>--firmware: &quot;%1&quot; ist keine Firmware-Version; ein Gerät nennt seine Version als vier Zahlen, etwa 1.0.10.2</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1; the unit had taken the settings and read them back as sent</source>
+        <translation>Standardausgabe konnte nicht geschrieben werden: %1; das Gerät hatte die Einstellungen übernommen und wie gesendet zurückgemeldet</translation>
+    </message>
+    <message>
+        <source>closed; nothing to read</source>
+        <translation>geschlossen; nichts zu lesen</translation>
+    </message>
+    <message>
+        <source>empty; it holds no settings</source>
+        <translation>leer; enthält keine Einstellungen</translation>
+    </message>
+    <message>
+        <source>reserved field %1</source>
+        <translation>reserviertes Feld %1</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <comment>a reserved field</comment>
+        <translation>weggelassen</translation>
+    </message>
+    <message>
+        <source>no unit answered</source>
+        <translation>kein Gerät antwortete</translation>
+    </message>
+    <message>
+        <source>the unit used, firmware %1</source>
+        <translation>das verwendete Gerät, Firmware %1</translation>
+    </message>
+    <message>
+        <source>the unit was lost</source>
+        <translation>Verbindung zum Gerät verloren</translation>
+    </message>
+    <message>
+        <source>could not write to the port</source>
+        <translation>auf den Anschluss konnte nicht geschrieben werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %n s</source>
+        <translation>
+            <numerusform>keine Antwort innerhalb von %n s</numerusform>
+            <numerusform>keine Antwort innerhalb von %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the unit answered with %1</source>
+        <translation>unerwartete Antwort des Geräts: %1</translation>
+    </message>
+    <message>
+        <source>the unit holds other settings than were sent: %1</source>
+        <translation>das Gerät hat andere Einstellungen als gesendet: %1</translation>
+    </message>
+    <message>
+        <source>the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
+        <translation>die Wellensteuerung ist aus; einschalten mit: kv3318ctl set waveController=on</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s wave time %1 s is past --to %2; nothing was sent</source>
+        <translation>die Wellenzeit des Geräts, %1 s, liegt über --to %2; nichts wurde gesendet</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3</source>
+        <translation>%1 ist %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>reserved field %1 is %2, not %3</source>
+        <translation>reserviertes Feld %1 ist %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>field %1 is %2, not %3</source>
+        <translation>Feld %1 ist %2, nicht %3</translation>
     </message>
 </context>
 <context>

@@ -499,10 +499,6 @@ Do you want to replace it?</source>
         <source>interface detected on: %1   (%2)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1: %2 (add yourself to the group dialout, then log in again)</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>the unit did not answer within %n second(s)</source>
         <translation>
@@ -781,10 +777,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 to %2 in steps of %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -891,17 +883,13 @@ Do you want to replace it?</source>
         <source>network support could not be loaded from %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 (add yourself to the group dialout, then log in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecordCheck</name>
-    <message>
-        <source>%1 or %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>a record of %n field(s), but the unit&apos;s firmware takes %1</source>
         <translation>
@@ -917,11 +905,11 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>field %1 (%2) is &quot;%3&quot;, not a number</source>
+        <source>reserved field %1: &quot;%2&quot; is not a number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>field %1 (%2) is &quot;%3&quot;; allowed: %4</source>
+        <source>%1: &quot;%2&quot; %3 together is not allowed; allowed: %4 to %5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1091,10 +1079,6 @@ Talks to Korvalin 3318 flow-pump controllers over their serial line.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Switches also take on or off, true or false.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>every unit on the candidate ports: port and firmware</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1170,10 +1154,6 @@ KV3318_PORTS, else the system&apos;s serial ports)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>JSON instead of lines</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>only check and print; open no port</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1191,27 +1171,11 @@ to check against</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>bad usage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no unit found, or the unit was lost during the command</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the unit did not answer in time, or read back differently</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a file or value that is not valid; nothing was sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>diff: the file and the unit differ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>standard output could not be written</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1236,6 +1200,43 @@ firmware and the program that sent; with --port, only that port&apos;s unit&apos
 with --json as a JSON array. show N prints the record of entry N as a settings
 file holds it, to put back with put -. Reads only the history&apos;s files, kept in
 kv3318/history under the user&apos;s data folder; opens no port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches also take 1 or 0, true or false, yes or no, in any case.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every unit that answers, all at once; each line of
+output starts with the unit&apos;s port and a tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON output instead of lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad usage: an unknown command, option or setting
+name, a malformed port name or URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no unit found, or the unit was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit did not answer in time, holds other
+settings than were sent, or what was written
+never left for the line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output could not be written; the message
+says whether the unit had taken the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program could not set itself up</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1282,10 +1283,6 @@ kv3318/history under the user&apos;s data folder; opens no port.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>standard output could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1297,17 +1294,6 @@ kv3318/history under the user&apos;s data folder; opens no port.</source>
     <message>
         <source>no candidate ports to probe</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: no unit found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>no unit found on %n candidate port(s)</source>
-        <translation>
-            <numerusform>no unit found on %n candidate port</numerusform>
-            <numerusform>no unit found on %n candidate ports</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3 (rule)</source>
@@ -1337,10 +1323,6 @@ kv3318/history under the user&apos;s data folder; opens no port.</source>
         </translation>
     </message>
     <message>
-        <source>%1: cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1350,42 +1332,6 @@ kv3318/history under the user&apos;s data folder; opens no port.</source>
     </message>
     <message>
         <source>not a JSON object (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3 on %4)</source>
-        <comment>a file, what is wrong with it, firmware, port</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: the unit was lost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: no answer within %n s</source>
-        <translation>
-            <numerusform>%1: no answer within %n s</numerusform>
-            <numerusform>%1: no answer within %n s</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: the unit answered with %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>field %1 (%2) is %3, not %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: the unit reads back differently: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: could not write to the port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -1408,6 +1354,94 @@ kv3318/history under the user&apos;s data folder; opens no port.</source>
     </message>
     <message>
         <source>no unit&apos;s history is kept in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port: an empty name; name a serial port or a URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown scheme &quot;%2&quot;; rfc2217:// and socket:// name network ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected rfc2217://HOST:PORT or socket://HOST:PORT, the port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--firmware: &quot;%1&quot; is no firmware version; a unit says its version as four numbers, such as 1.0.10.2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1; the unit had taken the settings and read them back as sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closed; nothing to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty; it holds no settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reserved field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <comment>a reserved field</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no unit answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit used, firmware %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not write to the port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %n s</source>
+        <translation>
+            <numerusform>no answer within %n s</numerusform>
+            <numerusform>no answer within %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the unit answered with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit holds other settings than were sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the wave controller is off; switch it on with: kv3318ctl set waveController=on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s wave time %1 s is past --to %2; nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reserved field %1 is %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is %2, not %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -8,7 +8,7 @@ function __kv3318ctl_settings
 end
 
 function __kv3318ctl_ports
-    for port in /dev/serial/by-id/* /dev/ttyUSB* /dev/ttyACM* /dev/ttyS*
+    for port in /dev/serial/by-id/* /dev/serial/by-path/* /dev/ttyUSB* /dev/ttyACM* /dev/ttyS*
         echo $port
     end
 end
@@ -29,7 +29,8 @@ complete -c kv3318ctl -l port -r -a '(__kv3318ctl_ports)' -d 'serial port to pro
 complete -c kv3318ctl -l verbose -d "show the line's debug output"
 complete -c kv3318ctl -s h -l help -d 'show the help'
 complete -c kv3318ctl -s v -l version -d 'show the version'
-complete -c kv3318ctl -n '__fish_seen_subcommand_from list get put diff history' -l json -d 'JSON instead of lines'
+complete -c kv3318ctl -n '__fish_seen_subcommand_from list get put set diff history' -l json -d 'JSON output instead of lines'
+complete -c kv3318ctl -n '__fish_seen_subcommand_from get put set diff wave' -l all -d 'every unit that answers, all at once'
 complete -c kv3318ctl -n '__fish_seen_subcommand_from put' -l dry-run -d 'only check and print'
 complete -c kv3318ctl -n '__fish_seen_subcommand_from put' -l firmware -x -d 'firmware whose record length to check against'
 complete -c kv3318ctl -n '__fish_seen_subcommand_from wave' -l to -x -d 'the wave time to end at'

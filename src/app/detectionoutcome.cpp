@@ -14,13 +14,8 @@ void MainWindow::onInterfaceDetect(const QStringList &list)
         // recorded now still fits the unit just unplugged.
         statusLabel->setText(tr("no interface detected"));
         QStringList failures;
-        for (const SearchReport::Failure &failed : protocol->lastReport().openFailures) {
-            if (failed.failure.kind == OpenFailure::PermissionDenied)
-                failures << tr("%1: %2 (add yourself to the group dialout, then log in again)")
-                                .arg(failed.port, failed.failure.translated());
-            else
-                failures << tr("%1: %2").arg(failed.port, failed.failure.translated());
-        }
+        for (const SearchReport::Failure &failed : protocol->lastReport().openFailures)
+            failures << tr("%1: %2").arg(failed.port, failed.failure.advised());
         if (!failures.isEmpty())
             warn(failures.join(QLatin1String("; ")));
         showNotice();

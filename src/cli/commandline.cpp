@@ -1,7 +1,9 @@
 #include "commandline.h"
 
+#include "networkaddress.h"
 #include "ownwording.h"
 #include "report.h"
+#include "settingsrecord.h"
 #include "usage.h"
 
 #include <QCoreApplication>
@@ -74,7 +76,32 @@ bool CommandLine::parse(const QStringList &programArguments)
              Messages::tr("%1: wrong number of arguments; see kv3318ctl help %1").arg(command()));
         return false;
     }
-    return !wrongOption();
+    return !wrongOption() && !wrongPort();
+}
+
+// A port name that can name nothing is a mistake in the command, said as
+// one, before anything is opened.
+bool CommandLine::wrongPort() const
+{
+    for (const QString &port : parser.values(QStringLiteral("port"))) {
+        const qsizetype scheme = port.indexOf(QLatin1String("://"));
+        QString problem;
+        if (port.trimmed().isEmpty())
+            problem = Messages::tr("--port: an empty name; name a serial port or a URL");
+        else if (scheme >= 0 && !NetworkAddress::isNamedBy(port))
+            problem = Messages::tr("%1: unknown scheme \"%2\"; rfc2217:// and socket:// name "
+                                   "network ports")
+                          .arg(port, port.left(scheme));
+        else if (scheme >= 0 && !NetworkAddress::parse(port))
+            problem = Messages::tr("%1: expected rfc2217://HOST:PORT or socket://HOST:PORT, "
+                                   "the port from 1 to 65535")
+                          .arg(port);
+        if (!problem.isEmpty()) {
+            fail(BadUsage, problem);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool CommandLine::wrongOption() const
@@ -89,6 +116,12 @@ bool CommandLine::wrongOption() const
     if (hasFirmware() && !isDryRun()) {
         fail(BadUsage, Messages::tr("--firmware goes with --dry-run only: a unit attached "
                                     "says its own firmware"));
+        return true;
+    }
+    if (hasFirmware() && SettingsRecord::packedVersion(firmware()) == 0) {
+        fail(BadUsage, Messages::tr("--firmware: \"%1\" is no firmware version; a unit says "
+                                    "its version as four numbers, such as 1.0.10.2")
+                           .arg(firmware()));
         return true;
     }
     return false;

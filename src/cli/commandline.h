@@ -22,6 +22,7 @@ public:
     bool isVerbose() const { return isSet("verbose"); }
     bool isJson() const { return isSet("json"); }
     bool isDryRun() const { return isSet("dry-run"); }
+    bool isAll() const { return isSet("all"); }
     bool hasFirmware() const { return isSet("firmware"); }
     QString firmware() const { return value("firmware"); }
     bool hasWaveEnd() const { return isSet("to"); }
@@ -35,6 +36,7 @@ private:
     bool isSet(const char *option) const { return parser.isSet(QLatin1String(option)); }
     QString value(const char *option) const { return parser.value(QLatin1String(option)); }
     bool wrongOption() const;
+    bool wrongPort() const;
 
     QCommandLineParser parser;
     QStringList words;

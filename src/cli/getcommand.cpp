@@ -3,11 +3,42 @@
 #include "namedsettings.h"
 #include "report.h"
 #include "settingsrecord.h"
-#include "unitconnection.h"
+#include "unitcommand.h"
+#include "unitjob.h"
 #include "wording.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+namespace
+{
+// Prints the unit's settings as the window would record them after
+// receiving them.
+class GetJob : public UnitJob
+{
+public:
+    GetJob(UnitSession *session, bool every, const CommandLine &commandLine)
+        : UnitJob(session, every), commandLine(commandLine)
+    {
+    }
+
+    void start() override
+    {
+        receiveSettings([this](const Settings &settings) {
+            const QStringList names = commandLine.arguments();
+            if (commandLine.isJson()) {
+                setJson(settingsJson(settings));
+            } else if (!names.isEmpty()) {
+                for (const QString &name : names)
+                    print(NamedSettings::text(settings, name));
+            } else {
+                print(SettingsRecord::write(settings, recordLength()));
+            }
+            finish();
+        });
+    }
+
+private:
+    const CommandLine &commandLine;
+};
+} // namespace
 
 int getSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
@@ -16,28 +47,9 @@ int getSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
         return fail(BadUsage, Messages::tr("get: --json gives every setting; name none"));
     for (const QString &name : names) {
         if (const std::optional<NamedSettings::Problem> unknown = NamedSettings::nameProblem(name))
-            return fail(NotValid, Wording::settingProblem(*unknown));
+            return fail(BadUsage, Wording::settingProblem(*unknown));
     }
-
-    UnitConnection connection(shutdown);
-    if (!connection.open(commandLine.candidates()))
-        return connection.status();
-    const std::optional<Settings> settings = connection.receiveSettings();
-    if (!settings)
-        return connection.status();
-    // What the window would record after receiving it.
-    if (commandLine.isJson()) {
-        QJsonObject object = NamedSettings::toJson(*settings);
-        object.insert(QLatin1String("port"), connection.port());
-        object.insert(QLatin1String("firmware"), connection.firmware());
-        object.insert(QLatin1String("recordLength"), int(connection.recordLength()));
-        printLine(
-            QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
-    } else if (!names.isEmpty()) {
-        for (const QString &name : names)
-            printLine(NamedSettings::text(*settings, name));
-    } else {
-        printLine(SettingsRecord::write(*settings, connection.recordLength()));
-    }
-    return Done;
+    return runOnUnits(commandLine, shutdown, [&commandLine](UnitSession *session, bool every) {
+        return new GetJob(session, every, commandLine);
+    });
 }

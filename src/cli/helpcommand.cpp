@@ -103,7 +103,8 @@ QString settingsHelp()
                          SettingFields::translated(field.unit).leftJustified(8),
                          Wording::allowed(SettingFields::Id(id)));
     }
-    return text + Help::tr("Switches also take on or off, true or false.") + QLatin1Char('\n');
+    return text + Help::tr("Switches also take 1 or 0, true or false, yes or no, in any case.") +
+           QLatin1Char('\n');
 }
 } // namespace
 

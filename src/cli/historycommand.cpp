@@ -94,6 +94,6 @@ int showHistory(const CommandLine &commandLine)
                           .join(QLatin1Char('\t')));
     }
     if (commandLine.isJson())
-        printLine(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
+        printJson(QJsonDocument(list));
     return Done;
 }

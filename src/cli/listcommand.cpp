@@ -3,7 +3,9 @@
 #include "report.h"
 #include "settingsrecord.h"
 #include "shutdownsignals.h"
+#include "unitcommand.h"
 #include "unitfinder.h"
+#include "unitnames.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -13,8 +15,11 @@
 int listUnits(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
     const QStringList ports = commandLine.candidates().ports();
-    if (ports.isEmpty())
-        return fail(NoUnit, noUnitFound(ports));
+    if (ports.isEmpty()) {
+        if (commandLine.isJson())
+            printJson(QJsonDocument(QJsonArray()));
+        return fail(NoUnit, Messages::tr("no candidate ports to probe"));
+    }
     SearchReport report;
     {
         // Gone before the output: every port closed, its lock released,
@@ -37,22 +42,22 @@ int listUnits(const CommandLine &commandLine, ShutdownSignals &shutdown)
             return shutdown.exitStatus();
     }
     // A port that is there but could not be opened may hold a unit.
-    for (const SearchReport::Failure &failed : std::as_const(report.openFailures))
-        note(concerning(failed.port, failed.failure.translated()));
-    if (report.units.isEmpty())
-        return fail(NoUnit, noUnitFound(ports));
+    sayWhatFailed(report, commandLine.candidates().isNamed());
     QJsonArray units;
     for (const SearchReport::Unit &unit : std::as_const(report.units)) {
-        if (commandLine.isJson())
-            units.append(QJsonObject{
-                {QStringLiteral("port"), unit.port},
-                {QStringLiteral("firmware"), unit.firmware},
-                {QStringLiteral("recordLength"), int(SettingsRecord::lengthFor(unit.firmware))}});
-        else
-            printLine(unit.port + QLatin1Char('\t') + unit.firmware);
+        // The name the window gave the unit follows, where it gave one.
+        const QString name = UnitNames::nameOf(unit.identity);
+        QJsonObject object{
+            {QStringLiteral("port"), unit.port},
+            {QStringLiteral("firmware"), unit.firmware},
+            {QStringLiteral("recordLength"), int(SettingsRecord::lengthFor(unit.firmware))}};
+        if (!name.isEmpty())
+            object.insert(QStringLiteral("name"), name);
+        units.append(object);
+        if (!commandLine.isJson())
+            printLine(QStringList{unit.port, unit.firmware, name}.join(u'\t').trimmed());
     }
     if (commandLine.isJson())
-        printLine(
-            QString::fromUtf8(QJsonDocument(units).toJson(QJsonDocument::Indented)).trimmed());
-    return Done;
+        printJson(QJsonDocument(units));
+    return report.units.isEmpty() ? NoUnit : Done;
 }

@@ -49,11 +49,11 @@ int main(int argc, char *argv[])
     // through its clean-up, its ports closed and their locks released.
     ShutdownSignals shutdown;
     if (!shutdown.install())
-        return fail(BadUsage, Messages::tr("cannot watch for the signals that end a program"));
+        return fail(SetupFailed, Messages::tr("cannot watch for the signals that end a program"));
 
     const int status = run(commandLine, shutdown);
     // A backup written to a full disk is no backup.
-    if (!outputWritten() && status == Done)
-        return OutputFailed;
+    if (!outputWritten())
+        return mostSerious(status, OutputFailed);
     return status;
 }

@@ -3,24 +3,48 @@
 #include "report.h"
 #include "settingsinput.h"
 #include "settingsrecord.h"
-#include "unitconnection.h"
+#include "unitcommand.h"
+#include "unitjob.h"
 
 namespace
 {
-// Without a unit, the record is checked against the length the named
-// firmware takes, or else against the one it was written for.
+// Sends the settings as the window sends a restored file, and prints the
+// record sent, or with --json what the unit confirmed.
+class PutJob : public UnitJob
+{
+public:
+    PutJob(UnitSession *session, bool every, const SettingsInput &input, bool json)
+        : UnitJob(session, every), input(input), json(json)
+    {
+    }
+
+    void start() override
+    {
+        input.report(recordLength(), notePrefix());
+        const QString record = input.recordFor(recordLength());
+        send(record, [this, record](const Settings &confirmed) {
+            if (json)
+                setJson(settingsJson(confirmed));
+            else
+                print(record);
+            finish();
+        });
+    }
+
+private:
+    const SettingsInput &input;
+    const bool json;
+};
+
+// Without a unit, the record is what a unit of the named firmware would
+// get, or else one of the length the file was written for.
 int dryRun(const CommandLine &commandLine, const SettingsInput &input)
 {
     const SettingsRecord::Length length = commandLine.hasFirmware()
                                               ? SettingsRecord::lengthFor(commandLine.firmware())
                                               : input.length;
-    QString problem;
-    const std::optional<QString> record = input.recordFor(length, &problem);
-    if (!record)
-        return fail(
-            NotValid,
-            Messages::tr("%1: %2 (firmware %3)").arg(input.name, problem, commandLine.firmware()));
-    printLine(*record);
+    input.report(length, QString());
+    printLine(input.recordFor(length));
     return Done;
 }
 } // namespace
@@ -28,19 +52,13 @@ int dryRun(const CommandLine &commandLine, const SettingsInput &input)
 int putSettings(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
     const std::optional<SettingsInput> input =
-        SettingsInput::read(commandLine.arguments().constFirst(), commandLine.isJson());
+        SettingsInput::read(commandLine.arguments().constFirst());
     if (!input)
         return NotValid;
     if (commandLine.isDryRun())
         return dryRun(commandLine, *input);
-
-    UnitConnection connection(shutdown);
-    if (!connection.open(commandLine.candidates()))
-        return connection.status();
-    // Restored as the window restores a file, so the unit gets exactly what
-    // the window would send.
-    const std::optional<QString> record = input->recordForUnit(connection);
-    if (!record)
-        return NotValid;
-    return connection.send(*record) ? Done : connection.status();
+    return runOnUnits(commandLine, shutdown,
+                      [&input, &commandLine](UnitSession *session, bool every) {
+                          return new PutJob(session, every, *input, commandLine.isJson());
+                      });
 }

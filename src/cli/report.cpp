@@ -2,6 +2,9 @@
 
 #include "ownwording.h"
 
+#include <QJsonArray>
+
+#include <QLoggingCategory>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -12,6 +15,7 @@ namespace
 {
 // The first reason a write to standard output failed; 0 while none did.
 int outputError = 0;
+bool settingsTaken = false;
 
 QString escaped(const QString &message)
 {
@@ -44,6 +48,14 @@ bool printLine(const QString &line)
     return written;
 }
 
+bool printJson(const QJsonDocument &document)
+{
+    const QJsonDocument::JsonFormat format = document.isArray() && document.array().isEmpty()
+                                                 ? QJsonDocument::Compact
+                                                 : QJsonDocument::Indented;
+    return printLine(QString::fromUtf8(document.toJson(format)).trimmed());
+}
+
 bool outputWritten()
 {
     errno = 0;
@@ -52,8 +64,28 @@ bool outputWritten()
     if (outputError == 0)
         return true;
     const QString reason = ownWording(QString::fromLocal8Bit(std::strerror(outputError)));
-    note(Messages::tr("standard output could not be written: %1").arg(reason));
+    note(settingsTaken
+             ? Messages::tr("standard output could not be written: %1; the unit had taken the "
+                            "settings and read them back as sent")
+                   .arg(reason)
+             : Messages::tr("standard output could not be written: %1").arg(reason));
     return false;
+}
+
+void noteSettingsTaken()
+{
+    settingsTaken = true;
+}
+
+int mostSerious(int first, int second)
+{
+    const auto rank = [](int status) {
+        if (status > 128)
+            return 10;
+        const QList<int> order{Done, Differs, OutputFailed, NotValid, NoAnswer, NoUnit};
+        return int(order.indexOf(status));
+    };
+    return rank(first) >= rank(second) ? first : second;
 }
 
 void note(const QString &message)
@@ -73,18 +105,16 @@ QString concerning(const QString &subject, const QString &problem)
         .arg(subject, problem);
 }
 
-QString noUnitFound(const QStringList &ports)
+QString ruleChange(const QString &name, const QString &old, const QString &now)
 {
-    if (ports.isEmpty())
-        return Messages::tr("no candidate ports to probe");
-    if (ports.size() == 1)
-        return Messages::tr("%1: no unit found").arg(ports.constFirst());
-    return Messages::tr("no unit found on %n candidate port(s)", nullptr, int(ports.size()));
+    return Messages::tr("%1: %2 -> %3 (rule)").arg(name, old, now);
 }
 
 void showDebugOutput(bool show)
 {
     if (show) {
+        // Every byte written too, the probe and the framing included.
+        QLoggingCategory::setFilterRules(QStringLiteral("kv3318.bytes.debug=true"));
         // Formatted as Qt's own handler would, QT_MESSAGE_PATTERN included.
         qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &context, const QString &message) {

@@ -1,10 +1,11 @@
 #include "settingsinput.h"
 
 #include "namedsettings.h"
+#include "ownwording.h"
 #include "recordcheck.h"
 #include "report.h"
 #include "settingsfile.h"
-#include "unitconnection.h"
+#include "standardstreams.h"
 #include "wording.h"
 
 #include <QFile>
@@ -13,6 +14,9 @@
 
 namespace
 {
+// What every reserved field holds in a record the window writes.
+const QString reservedValue = QStringLiteral("111");
+
 QString describe(const SettingsFile::Failure &failure)
 {
     switch (failure.kind) {
@@ -21,7 +25,7 @@ QString describe(const SettingsFile::Failure &failure)
     case SettingsFile::Failure::NotRegularFile:
         return Messages::tr("not a regular file");
     case SettingsFile::Failure::Unreadable:
-        return failure.reason;
+        return ownWording(failure.reason);
     case SettingsFile::Failure::TooLarge:
         break;
     }
@@ -37,8 +41,8 @@ std::optional<QString> readText(const QString &fileName, const QString &name)
         text = SettingsFile::read(fileName, &failure);
     } else {
         QFile input;
-        if (!input.open(stdin, QIODevice::ReadOnly)) {
-            note(Messages::tr("%1: cannot be read").arg(name));
+        if (inputWasClosed() || !input.open(stdin, QIODevice::ReadOnly)) {
+            note(concerning(name, Messages::tr("closed; nothing to read")));
             return std::nullopt;
         }
         text = SettingsFile::read(input, &failure);
@@ -48,44 +52,27 @@ std::optional<QString> readText(const QString &fileName, const QString &name)
     return text;
 }
 
-// A record is 20 or 22 numbers whatever the unit takes; the message is the
-// one of the length the record comes closest to.
-std::optional<SettingsRecord::Length> lengthOf(const QString &record, QString *problem)
-{
-    for (const SettingsRecord::Length length : {SettingsRecord::Basic, SettingsRecord::Extended}) {
-        if (!SettingsRecord::problem(record, length))
-            return length;
-    }
-    const qsizetype fields = record.split(u';', Qt::SkipEmptyParts).size();
-    *problem = Wording::recordProblem(*SettingsRecord::problem(
-        record,
-        fields >= SettingsRecord::Extended ? SettingsRecord::Extended : SettingsRecord::Basic));
-    return std::nullopt;
-}
-
-// What get --json adds beside the settings, and put --json passes over.
+// What get --json adds beside the settings, and reading passes over.
 const QStringList unitKeys{QStringLiteral("port"), QStringLiteral("firmware"),
                            QStringLiteral("recordLength")};
-} // namespace
 
-std::optional<SettingsInput> SettingsInput::read(const QString &fileName, bool json)
+// A record is 20 or 22 fields whatever the unit takes; the message is the
+// one of the length it comes closest to.
+std::optional<QString> takeRecord(const QString &text, SettingsRecord::Length *length,
+                                  QString *problem)
 {
-    SettingsInput input;
-    input.name = fileName == QLatin1String("-") ? Messages::tr("standard input") : fileName;
-    input.fromJson = json;
-    const std::optional<QString> text = readText(fileName, input.name);
-    if (!text)
-        return std::nullopt;
-    QString problem;
-    const bool taken = json ? input.takeJson(*text, &problem) : input.takeRecord(*text, &problem);
-    if (!taken) {
-        note(concerning(input.name, problem));
+    const qsizetype fields = SettingsRecord::fieldCount(text);
+    *length = fields >= SettingsRecord::Extended ? SettingsRecord::Extended : SettingsRecord::Basic;
+    if (const std::optional<SettingsRecord::Problem> wrong =
+            SettingsRecord::problem(text, *length)) {
+        *problem = Wording::recordProblem(*wrong);
         return std::nullopt;
     }
-    return input;
+    return text;
 }
 
-bool SettingsInput::takeJson(const QString &text, QString *problem)
+std::optional<QString> takeJson(const QString &text, SettingsRecord::Length *length,
+                                QString *problem)
 {
     // The reader gives the file's bytes as Latin-1; JSON is UTF-8.
     QJsonParseError error;
@@ -96,49 +83,76 @@ bool SettingsInput::takeJson(const QString &text, QString *problem)
                        : Messages::tr("not a JSON object (%1 at byte %2)")
                              .arg(error.errorString())
                              .arg(error.offset);
-        return false;
-    }
-    NamedSettings::Problem refused;
-    const std::optional<QString> settings =
-        NamedSettings::recordFromJson(document.object(), unitKeys, &refused);
-    if (!settings) {
-        *problem = Wording::settingProblem(refused);
-        return false;
-    }
-    record = *settings;
-    if (document.object().value(QLatin1String("recordLength")).toInt() == SettingsRecord::Extended)
-        length = SettingsRecord::Extended;
-    return true;
-}
-
-bool SettingsInput::takeRecord(const QString &text, QString *problem)
-{
-    record = text;
-    const std::optional<SettingsRecord::Length> fitting = lengthOf(record, problem);
-    if (fitting)
-        length = *fitting;
-    return fitting.has_value();
-}
-
-std::optional<QString> SettingsInput::recordFor(SettingsRecord::Length target,
-                                                QString *problem) const
-{
-    if (!fromJson && length != target) {
-        *problem = Wording::recordProblem(*SettingsRecord::problem(record, target));
         return std::nullopt;
     }
-    Settings settings;
-    SettingsRecord::read(settings, record, fromJson ? SettingsRecord::Basic : length);
+    NamedSettings::Problem refused;
+    const std::optional<QString> record =
+        NamedSettings::recordFromJson(document.object(), unitKeys, &refused);
+    if (!record) {
+        *problem = Wording::settingProblem(refused);
+        return std::nullopt;
+    }
+    *length =
+        document.object().value(QLatin1String("recordLength")).toInt() == SettingsRecord::Extended
+            ? SettingsRecord::Extended
+            : SettingsRecord::Basic;
+    return record;
+}
+} // namespace
+
+std::optional<SettingsInput> SettingsInput::read(const QString &fileName)
+{
+    SettingsInput input;
+    input.name = fileName == QLatin1String("-") ? Messages::tr("standard input") : fileName;
+    std::optional<QString> text = readText(fileName, input.name);
+    if (!text)
+        return std::nullopt;
+    // An editor's byte order mark, as Latin-1 reads it, is no part of the settings.
+    if (text->startsWith(QStringLiteral("\u00ef\u00bb\u00bf")))
+        text->remove(0, 3);
+    const QString content = text->trimmed();
+    if (content.isEmpty()) {
+        note(concerning(input.name, Messages::tr("empty; it holds no settings")));
+        return std::nullopt;
+    }
+    QString problem;
+    const std::optional<QString> record = content.startsWith(u'{')
+                                              ? takeJson(content, &input.length, &problem)
+                                              : takeRecord(content, &input.length, &problem);
+    if (!record) {
+        note(concerning(input.name, problem));
+        return std::nullopt;
+    }
+    SettingsRecord::read(input.settings, record->section(u';', 0, SettingsRecord::Basic - 1),
+                         SettingsRecord::Basic);
+    for (const SettingsRecord::Adjustment &moved :
+         SettingsRecord::adjustments(*record, input.settings))
+        input.moved << ruleChange(QLatin1String(SettingFields::field(moved.id).name),
+                                  NamedSettings::text(moved.id, moved.inRecord),
+                                  NamedSettings::text(moved.id, moved.held));
+    if (input.length == SettingsRecord::Extended)
+        input.reserved = record->split(u';', Qt::SkipEmptyParts).mid(SettingsRecord::Basic);
+    return input;
+}
+
+QString SettingsInput::recordFor(SettingsRecord::Length target) const
+{
     return SettingsRecord::write(settings, target);
 }
 
-std::optional<QString> SettingsInput::recordForUnit(const UnitConnection &unit) const
+void SettingsInput::report(SettingsRecord::Length unitLength, const QString &prefix) const
 {
-    QString problem;
-    const std::optional<QString> record = recordFor(unit.recordLength(), &problem);
-    if (!record)
-        fail(NotValid,
-             Messages::tr("%1: %2 (%3 on %4)", "a file, what is wrong with it, firmware, port")
-                 .arg(name, problem, unit.firmware(), unit.port()));
-    return record;
+    for (const QString &change : moved)
+        note(prefix + change);
+    // The reserved fields carry nothing; what they held is only said when
+    // it was more than the window writes.
+    for (qsizetype i = 0; i < reserved.size(); ++i) {
+        if (reserved[i] == reservedValue)
+            continue;
+        const QString name = Messages::tr("reserved field %1").arg(SettingsRecord::Basic + i + 1);
+        note(prefix + ruleChange(name, reserved[i],
+                                 unitLength == SettingsRecord::Extended
+                                     ? reservedValue
+                                     : Messages::tr("left out", "a reserved field")));
+    }
 }

@@ -5,3 +5,5 @@
 // the unit. A closed output is filled with a stream that takes no writes,
 // so that writing to it still fails, as it should.
 void holdStandardStreams();
+// Whether standard input was closed when the program started.
+bool inputWasClosed();

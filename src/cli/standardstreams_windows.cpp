@@ -4,3 +4,9 @@
 // opened takes over: a closed one stays closed, and writing to it fails as
 // any failed output does.
 void holdStandardStreams() {}
+
+// A closed one reads as empty input, which is said as such.
+bool inputWasClosed()
+{
+    return false;
+}

@@ -90,8 +90,12 @@ const QList<Usage::Option> &Usage::options()
          ""},
         {"verbose", "",
          QT_TRANSLATE_NOOP("Usage", "show the line's debug output on standard error"), ""},
-        {"json", "", QT_TRANSLATE_NOOP("Usage", "JSON instead of lines"),
-         "list get put diff history"},
+        {"all", "",
+         QT_TRANSLATE_NOOP("Usage", "every unit that answers, all at once; each line of\n"
+                                    "output starts with the unit's port and a tab"),
+         "get put set diff wave"},
+        {"json", "", QT_TRANSLATE_NOOP("Usage", "JSON output instead of lines"),
+         "list get put set diff history"},
         {"dry-run", "", QT_TRANSLATE_NOOP("Usage", "only check and print; open no port"), "put"},
         {"firmware", "VERSION",
          QT_TRANSLATE_NOOP("Usage",
@@ -122,13 +126,17 @@ const QList<Usage::ExitStatus> &Usage::exitStatuses()
 {
     static const QList<ExitStatus> list{
         {"0", QT_TRANSLATE_NOOP("Usage", "done")},
-        {"1", QT_TRANSLATE_NOOP("Usage", "bad usage")},
-        {"2", QT_TRANSLATE_NOOP("Usage", "no unit found, or the unit was lost during the command")},
-        {"3",
-         QT_TRANSLATE_NOOP("Usage", "the unit did not answer in time, or read back differently")},
+        {"1", QT_TRANSLATE_NOOP("Usage", "bad usage: an unknown command, option or setting\n"
+                                         "name, a malformed port name or URL")},
+        {"2", QT_TRANSLATE_NOOP("Usage", "no unit found, or the unit was lost")},
+        {"3", QT_TRANSLATE_NOOP("Usage", "the unit did not answer in time, holds other\n"
+                                         "settings than were sent, or what was written\n"
+                                         "never left for the line")},
         {"4", QT_TRANSLATE_NOOP("Usage", "a file or value that is not valid; nothing was sent")},
         {"5", QT_TRANSLATE_NOOP("Usage", "diff: the file and the unit differ")},
-        {"6", QT_TRANSLATE_NOOP("Usage", "standard output could not be written")},
+        {"6", QT_TRANSLATE_NOOP("Usage", "standard output could not be written; the message\n"
+                                         "says whether the unit had taken the settings")},
+        {"7", QT_TRANSLATE_NOOP("Usage", "the program could not set itself up")},
         {"128+N",
          QT_TRANSLATE_NOOP("Usage", "ended by signal N (a wave run sends its stop byte first)")},
     };

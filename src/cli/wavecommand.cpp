@@ -1,16 +1,52 @@
 #include "commandline.h"
 #include "commands.h"
-#include "formrules.h"
 #include "namedsettings.h"
 #include "report.h"
 #include "settingfields.h"
-#include "shutdownsignals.h"
-#include "unitconnection.h"
+#include "unitcommand.h"
+#include "unitjob.h"
 #include "unitsession.h"
 #include "waverun.h"
 #include "wording.h"
 
-#include <QEventLoop>
+namespace
+{
+// A wave time adjustment run from the unit's wave time up to the end, each
+// step printed as it is sent; the stop byte goes out however it ends.
+class WaveJob : public UnitJob
+{
+public:
+    WaveJob(UnitSession *session, bool every, double end) : UnitJob(session, every), end(end) {}
+
+    void start() override
+    {
+        receiveSettings([this](const Settings &current) {
+            // The window offers a run only while the wave controller is on.
+            if (!current.waveController)
+                return fail(NotValid, Messages::tr("the wave controller is off; switch it on "
+                                                   "with: kv3318ctl set waveController=on"));
+            if (current.waveSeconds > end)
+                return fail(NotValid, Messages::tr("the unit's wave time %1 s is past --to %2; "
+                                                   "nothing was sent")
+                                          .arg(current.waveSeconds, 0, 'f', 2)
+                                          .arg(end, 0, 'f', 2));
+            WaveRun &run = session().run();
+            connect(&run, &WaveRun::sent, this, [this, &run](double waveSeconds) {
+                // Nobody reads the steps any more: the run ends as a stopped one.
+                if (!print(QString::number(waveSeconds, 'f', 2))) {
+                    setStatus(OutputFailed);
+                    run.stop();
+                }
+            });
+            connect(&run, &WaveRun::ended, this, [this] { finish(); });
+            session().startRun(current.waveSeconds, current.inverse, end);
+        });
+    }
+
+private:
+    const double end;
+};
+} // namespace
 
 int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
 {
@@ -22,46 +58,7 @@ int runWave(const CommandLine &commandLine, ShutdownSignals &shutdown)
             return fail(NotValid,
                         concerning(QStringLiteral("--to"), Wording::settingProblem(*problem)));
     }
-    // A signal while the unit is being found ends the command before the
-    // run starts; none can end the program between the first message and
-    // the stop byte.
-    UnitConnection connection(shutdown);
-    if (!connection.open(commandLine.candidates()))
-        return connection.status();
-    const std::optional<Settings> current = connection.receiveSettings();
-    if (!current)
-        return connection.status();
-    // The window offers a run only while the wave controller is on.
-    if (!current->waveController)
-        return fail(NotValid, Messages::tr("%1: the wave controller is off; switch it on "
-                                           "with: kv3318ctl set waveController=on")
-                                  .arg(connection.port()));
-    if (connection.isInterrupted())
-        return shutdown.exitStatus();
-
-    WaveRun &run = connection.session().run();
-    QEventLoop loop;
-    bool outputFailed = false;
-    QObject::connect(&run, &WaveRun::sent, &loop, [&](double waveSeconds) {
-        // Nobody reads the steps any more: the run ends as a stopped one.
-        if (!printLine(QString::number(waveSeconds, 'f', 2))) {
-            outputFailed = true;
-            run.stop();
-        }
+    return runOnUnits(commandLine, shutdown, [&end](UnitSession *session, bool every) {
+        return new WaveJob(session, every, end.waveSeconds);
     });
-    QObject::connect(&run, &WaveRun::ended, &loop, &QEventLoop::quit);
-    QObject::connect(&shutdown, &ShutdownSignals::requested, &run, &WaveRun::stop);
-    connection.session().startRun(current->waveSeconds, current->inverse, end.waveSeconds);
-    if (run.isRunning())
-        loop.exec();
-
-    // Fails at once for a unit that was lost.
-    if (!connection.finish())
-        return connection.status();
-    if (connection.isInterrupted())
-        return shutdown.exitStatus();
-    // The program's end says why.
-    if (outputFailed)
-        return OutputFailed;
-    return Done;
 }

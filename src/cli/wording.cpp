@@ -18,17 +18,11 @@ class NamedSettingsText
     Q_DECLARE_TR_FUNCTIONS(NamedSettings)
 };
 
-QString meaningAt(int position)
-{
-    return SettingFields::translated(SettingFields::recordFieldMeaning(position));
-}
 } // namespace
 
 QString Wording::recordProblem(const SettingsRecord::Problem &problem)
 {
     using Problem = SettingsRecord::Problem;
-    // Fields are counted from 1, as the manual pages count them.
-    const int number = problem.position + 1;
     switch (problem.kind) {
     case Problem::OtherLength:
         return RecordCheck::tr("a record of %n field(s), but the unit's firmware takes %1", nullptr,
@@ -40,22 +34,34 @@ QString Wording::recordProblem(const SettingsRecord::Problem &problem)
                                            nullptr, problem.fields)
             .arg(int(problem.expected));
     case Problem::NotANumber:
-        return RecordCheck::tr("field %1 (%2) is \"%3\", not a number")
-            .arg(number)
-            .arg(meaningAt(problem.position), problem.text);
+        // Fields are counted from 1, as the manual pages count them.
+        return RecordCheck::tr("reserved field %1: \"%2\" is not a number")
+            .arg(problem.position + 1)
+            .arg(problem.text);
     case Problem::NotAllowed:
         break;
     }
-    const QString allowed =
-        problem.lowestRunning > 0
-            ? RecordCheck::tr("%1 or %2 to %3")
-                  .arg(problem.minimum)
-                  .arg(problem.lowestRunning)
-                  .arg(problem.maximum)
-            : RecordCheck::tr("%1 to %2").arg(problem.minimum).arg(problem.maximum);
-    return RecordCheck::tr("field %1 (%2) is \"%3\"; allowed: %4")
-        .arg(number)
-        .arg(meaningAt(problem.position), problem.text, allowed);
+    // Said by the settings' names, in their units, as set takes them.
+    QStringList names;
+    const SettingFields::Field *only = nullptr;
+    for (const SettingFields::Field &field : SettingFields::fields) {
+        if (field.position == problem.position) {
+            names << QLatin1String(field.name);
+            only = &field;
+        }
+    }
+    if (names.size() > 1)
+        return RecordCheck::tr("%1: \"%2\" %3 together is not allowed; allowed: %4 to %5")
+            .arg(names.join(QLatin1String(", ")), problem.text,
+                 SettingFields::translated(only->unit))
+            .arg(problem.minimum)
+            .arg(problem.maximum);
+    bool isNumber = false;
+    const double value = problem.text.toDouble(&isNumber) / only->recordUnits;
+    const QString shown = isNumber && only->kind == SettingFields::Kind::Time
+                              ? QString::number(value, 'f', only->decimals())
+                              : problem.text;
+    return settingProblem({NamedSettings::Problem::NotAllowed, names.constFirst(), shown});
 }
 
 QString Wording::allowed(SettingFields::Id id)
@@ -71,7 +77,8 @@ QString Wording::allowed(SettingFields::Id id)
             .arg(field.lowestRunning)
             .arg(field.maximum);
     case Kind::Flag:
-        return NamedSettingsText::tr("%1 or %2").arg(field.minimum).arg(field.maximum);
+        // The words kv3318ctl prints; 1 and 0 and the others are taken too.
+        return QStringLiteral("on, off");
     case Kind::Time:
         return NamedSettingsText::tr("%1 to %2 in steps of %3")
             .arg(field.minimum, 0, 'f', field.decimals())
@@ -105,9 +112,28 @@ QString Wording::readBack(const SendOutcome &outcome)
     if (outcome.heldFields != outcome.sentFields)
         fields << Messages::tr("a record of %n field(s), not %1", nullptr, outcome.heldFields)
                       .arg(outcome.sentFields);
-    for (const SettingsRecord::Difference &difference : outcome.differences)
-        fields << Messages::tr("field %1 (%2) is %3, not %4")
-                      .arg(difference.position + 1)
-                      .arg(meaningAt(difference.position), difference.second, difference.first);
+    // By name, as the unit would hold each; the reserved fields by number.
+    Settings sent;
+    Settings held;
+    SettingsRecord::read(sent, outcome.sent.section(u';', 0, SettingsRecord::Basic - 1),
+                         SettingsRecord::Basic);
+    SettingsRecord::read(held, outcome.readBack.section(u';', 0, SettingsRecord::Basic - 1),
+                         SettingsRecord::Basic);
+    for (const QString &name : NamedSettings::differingNames(sent, held))
+        fields << Messages::tr("%1 is %2, not %3")
+                      .arg(name, NamedSettings::text(held, name), NamedSettings::text(sent, name));
+    for (const SettingsRecord::Difference &difference : outcome.differences) {
+        if (difference.position >= SettingsRecord::Basic)
+            fields << Messages::tr("reserved field %1 is %2, not %3")
+                          .arg(difference.position + 1)
+                          .arg(difference.second, difference.first);
+    }
+    // A value the form would not hold as it stands differs only as sent.
+    if (fields.isEmpty()) {
+        for (const SettingsRecord::Difference &difference : outcome.differences)
+            fields << Messages::tr("field %1 is %2, not %3")
+                          .arg(difference.position + 1)
+                          .arg(difference.second, difference.first);
+    }
     return fields.join(QLatin1String("; "));
 }

@@ -29,6 +29,15 @@ QString OpenFailure::translated() const
     return ::translated(text.toUtf8().constData());
 }
 
+QString OpenFailure::advised() const
+{
+    if (kind != PermissionDenied)
+        return translated();
+    return QCoreApplication::translate("OpenFailure",
+                                       "%1 (add yourself to the group dialout, then log in again)")
+        .arg(translated());
+}
+
 bool Transport::isNetwork(const QString &candidate)
 {
     return NetworkAddress::isNamedBy(candidate);

@@ -29,6 +29,9 @@ struct OpenFailure {
     static OpenFailure said(Kind kind, const char *text, const char *argument);
     // The text in the user's language.
     QString translated() const;
+    // The same, with what the user can do about it where there is something:
+    // a port denied to the user is opened after joining the group dialout.
+    QString advised() const;
 };
 
 // How a link reaches one unit: a serial port, or a network connection that

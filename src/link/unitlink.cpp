@@ -71,7 +71,7 @@ void UnitLink::onSettled()
     QIODevice *line = transport->device();
     connect(line, &QIODevice::readyRead, this, &UnitLink::onReadyRead, Qt::UniqueConnection);
     qCDebug(linkLog) << "listening for data on" << port();
-    line->write(UnitMessages::probe, qstrlen(UnitMessages::probe));
+    send(QByteArray(UnitMessages::probe));
     // What arrived during the pause waits in the line's buffer and is read
     // after the probe went out, as it would have been after a sleep.
     if (line->bytesAvailable() > 0)
@@ -136,7 +136,13 @@ void UnitLink::writeFrame(const QString &payload)
     if (!transport->isOpen())
         return;
     qCDebug(linkLog) << payload;
-    transport->device()->write(FrameCodec::frame(payload));
+    send(FrameCodec::frame(payload));
+}
+
+void UnitLink::send(const QByteArray &bytes)
+{
+    qCDebug(bytesLog) << "bytes written:" << bytes;
+    transport->device()->write(bytes);
 }
 
 void UnitLink::logRaw(const QString &payload)
@@ -150,7 +156,7 @@ void UnitLink::writeRaw(const QString &payload)
     // Nothing reaches a closed line anyway; skipping the write only spares
     // the debug output Qt's complaint about it.
     if (transport->isOpen())
-        transport->device()->write(payload.toLatin1());
+        send(payload.toLatin1());
 }
 
 qint64 UnitLink::bytesToWrite() const

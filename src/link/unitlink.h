@@ -64,6 +64,8 @@ Q_SIGNALS:
     void allWritten();
 
 private:
+    // Writes to the open line, said in the bytes' own debug category.
+    void send(const QByteArray &bytes);
     void onOpened();
     void onOpenFailed(const OpenFailure &failure);
     void onSettled();

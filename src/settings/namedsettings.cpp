@@ -29,10 +29,15 @@ std::optional<double> parseValue(const Field &field, const QString &text)
             return double(index);
     }
     if (field.kind == Kind::Flag) {
-        if (text == QLatin1String("on") || text == QLatin1String("true"))
-            return 1.0;
-        if (text == QLatin1String("off") || text == QLatin1String("false"))
-            return 0.0;
+        const QString word = text.toLower();
+        for (const char *on : {"on", "true", "yes"}) {
+            if (word == QLatin1String(on))
+                return 1.0;
+        }
+        for (const char *off : {"off", "false", "no"}) {
+            if (word == QLatin1String(off))
+                return 0.0;
+        }
     }
     bool isNumber = false;
     const double value = QLocale::c().toDouble(text, &isNumber);
@@ -59,8 +64,10 @@ QString textOf(const QJsonValue &value)
 
 QString format(const Field &field, double value)
 {
-    if (field.kind == Kind::Mode)
+    if (field.kind == Kind::Mode && value >= 0 && value < NamedSettings::modeNames().size())
         return NamedSettings::modeNames().value(int(value));
+    if (field.kind == Kind::Flag)
+        return value != 0 ? QStringLiteral("on") : QStringLiteral("off");
     if (field.kind == Kind::Time)
         return QString::number(value, 'f', field.decimals());
     return QString::number(int(value));
@@ -120,6 +127,21 @@ QString NamedSettings::text(const Settings &settings, const QString &name)
 {
     const std::optional<SettingFields::Id> id = SettingFields::find(name);
     return id ? format(SettingFields::field(*id), settings.value(*id)) : QString();
+}
+
+QString NamedSettings::text(SettingFields::Id id, double value)
+{
+    return format(SettingFields::field(id), value);
+}
+
+QStringList NamedSettings::differingNames(const Settings &first, const Settings &second)
+{
+    QStringList differing;
+    for (const QString &name : names()) {
+        if (text(first, name) != text(second, name))
+            differing << name;
+    }
+    return differing;
 }
 
 QJsonObject NamedSettings::toJson(const Settings &settings)

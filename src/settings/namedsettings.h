@@ -40,9 +40,13 @@ std::optional<QString> canonical(const QString &name, const QString &value, Prob
 // name is unknown or the text is no value the form's control could hold;
 // the problem is returned instead.
 std::optional<Problem> set(Settings &settings, const QString &name, const QString &value);
-// The setting's current value as set() takes it.
+// The setting's current value as set() takes it: switches as on and off,
+// the mode by its name.
 QString text(const Settings &settings, const QString &name);
+QString text(SettingFields::Id id, double value);
 QJsonObject toJson(const Settings &settings);
+// The names of the settings whose values differ, in the table's order.
+QStringList differingNames(const Settings &first, const Settings &second);
 // The basic record that holds what toJson() gave, every setting named once;
 // keys that are no setting's name are refused unless `ignored` lists them.
 // Nothing, and `problem` says why, when a setting is missing or holds no

@@ -15,19 +15,16 @@ SettingsRecord::Problem ruleAt(int position)
     SettingsRecord::Problem rule;
     rule.kind = SettingsRecord::Problem::NotAllowed;
     rule.position = position;
-    int settings = 0;
+    // A time split into two settings may be zero in a record: the form
+    // raises its smaller unit by one, as it moves any other value its rules
+    // do not allow, and says so.
     for (const SettingFields::Field &field : SettingFields::fields) {
         if (field.position != position)
             continue;
-        ++settings;
         rule.minimum += int(std::lround(field.minimum * field.recordUnits));
         rule.maximum += int(std::lround(field.maximum * field.recordUnits));
         rule.lowestRunning = int(field.lowestRunning);
     }
-    // A time split into two settings never becomes zero: the form raises its
-    // smaller unit by one.
-    if (settings > 1 && rule.minimum == 0)
-        rule.minimum = 1;
     return rule;
 }
 

@@ -63,8 +63,9 @@ int main(int argc, char *argv[])
         QStringLiteral("path"));
     const QCommandLineOption holdOption(
         QStringLiteral("hold"),
-        QStringLiteral("Keep field n of the record (counted from 1) at value, whatever is sent: "
-                       "a unit that changes a setting on its own."),
+        QStringLiteral("Keep field n of the record (counted from 1, the reserved 21 and 22 "
+                       "too) at value, whatever is sent: a unit that changes a setting on its "
+                       "own. May be given several times."),
         QStringLiteral("n=value"));
     options.addOptions({firmwareOption, settingsOption, silentOption, chunkOption, baudOption,
                         linkOption, holdOption});
@@ -89,13 +90,13 @@ int main(int argc, char *argv[])
     if (!unit.loadRecord(options.value(settingsOption).toLatin1()))
         return fail(QStringLiteral("--settings needs a record of 20 or 22 fields"));
 
-    if (options.isSet(holdOption)) {
-        const QStringList held = options.value(holdOption).split(QLatin1Char('='));
+    for (const QString &hold : options.values(holdOption)) {
+        const QStringList held = hold.split(QLatin1Char('='));
         bool isNumber = false;
         const int field = held.value(0).toInt(&isNumber);
         if (held.size() != 2 || !isNumber || held[1].isEmpty() ||
             !unit.holdField(field - 1, held[1].toLatin1()))
-            return fail(QStringLiteral("--hold needs n=value, n a field from 1 to 20"));
+            return fail(QStringLiteral("--hold needs n=value, n a field from 1 to 22"));
     }
 
     ShutdownSignals shutdown;

@@ -56,7 +56,7 @@ QByteArray printable(QByteArrayView bytes)
 UnitResponder::UnitResponder(const QByteArray &firmware, QObject *parent)
     : QObject(parent), firmware(firmware),
       extended(packedVersion(QString::fromLatin1(firmware)) > packedVersion(lastBasicFirmware)),
-      fields(nonEmptyParts(startRecord))
+      fields(nonEmptyParts(QByteArray(startRecord) + extendedTail))
 {
 }
 
@@ -65,26 +65,26 @@ bool UnitResponder::loadRecord(const QByteArray &record)
     const QByteArrayList parts = nonEmptyParts(record);
     if (parts.size() != basicFieldCount && parts.size() != extendedFieldCount)
         return false;
-    // The two trailing fields of an extended record carry nothing to keep.
-    fields = parts.first(basicFieldCount);
-    if (heldPosition >= 0)
-        fields[heldPosition] = heldValue;
+    // A basic record leaves the reserved fields as they were.
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        fields[i] = parts[i];
+    for (auto held = heldFields.cbegin(); held != heldFields.cend(); ++held)
+        fields[held.key()] = held.value();
     return true;
 }
 
 bool UnitResponder::holdField(int position, const QByteArray &value)
 {
-    if (position < 0 || position >= basicFieldCount)
+    if (position < 0 || position >= extendedFieldCount)
         return false;
-    heldPosition = position;
-    heldValue = value;
+    heldFields.insert(position, value);
     fields[position] = value;
     return true;
 }
 
 QByteArray UnitResponder::record() const
 {
-    return fields.join(';') + (extended ? extendedTail : "");
+    return fields.mid(0, extended ? extendedFieldCount : basicFieldCount).join(';');
 }
 
 void UnitResponder::handleFrame(const QByteArray &body)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QHash>
 #include <QObject>
 
 // Plays the controller unit: remembers its settings record, answers the
@@ -22,7 +23,7 @@ public:
     bool loadRecord(const QByteArray &record);
     // From now on the field at `position` (counted from 0) holds `value`
     // whatever a record sets it to, as a unit that changes a setting on its
-    // own; false, and nothing held, for a position past the settings.
+    // own; false, and nothing held, for a position past the record.
     bool holdField(int position, const QByteArray &value);
 
 public slots:
@@ -40,6 +41,5 @@ private:
     QByteArray firmware;
     bool extended;
     QByteArrayList fields;
-    int heldPosition = -1;
-    QByteArray heldValue;
+    QHash<int, QByteArray> heldFields;
 };
