@@ -9,22 +9,17 @@
 #include "unitsession.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
+#include <sys/resource.h>
 
 namespace
 {
-
-const QByteArray stopByte("\x04");
-
-// One adjust message: its own STX, the wave time in hundredths, ";" and the
-// inverse flag.
-QByteArray adjustFrame(int hundredths, bool inverse = false)
-{
-    return frame('\x02' + QByteArray::number(hundredths) + ';' + (inverse ? '1' : '0'));
-}
 
 // What the timer would do every 3 s, without waiting for it.
 void step(MainWindow &window)
@@ -55,13 +50,22 @@ QList<bool> lockable(MainWindow &window)
                   << window.form().stopButton->isEnabled();
 }
 
+qint64 cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
+
 const QList<bool> running{false, false, false, false, false, false, false, false, true};
 const QList<bool> ready{true, true, true, true, true, true, true, true, false};
 
 } // namespace
 
-// Every test starts with a window whose unit answered on a pseudo-terminal
-// and whose wave controller is on, so that a run can be started.
+// The adjustment run in the window, and how it ends. Every test starts with a
+// window whose unit answered on a pseudo-terminal and whose wave controller
+// is on, so that a run can be started.
 class WaveAdjustmentTest : public QObject
 {
     Q_OBJECT
@@ -76,6 +80,8 @@ private Q_SLOTS:
         window = windowDetectedOn(*unit);
         QVERIFY(window);
         window->form().wavectrlCheckBox->setChecked(true);
+        QVERIFY(window->form().stopButton->isEnabled() &&
+                window->form().waveAutoLabel->isEnabled());
     }
 
     // The one test on the real timer.
@@ -98,11 +104,14 @@ private Q_SLOTS:
 
         // Past the time of the next step: nothing but the stop byte.
         window->form().stopButton->click();
+        QVERIFY(window->statusBar()->findChild<RunProgress *>()->isHidden());
         QCOMPARE(unit->readFor(3100), stopByte);
         QCOMPARE(window->form().waveSSpinBox->value(), 0.31);
         QCOMPARE(lockable(*window), ready);
     }
 
+    // The run's progress: steps counted to the nearest whole step, the time
+    // left in minutes and two-digit seconds.
     void runEndsAtTheMaximum()
     {
         const auto action = [this](const QString &text) {
@@ -112,14 +121,23 @@ private Q_SLOTS:
             }
             return static_cast<QAction *>(nullptr);
         };
+        auto *progress = window->statusBar()->findChild<RunProgress *>();
         window->form().waveSSpinBox->setValue(0.31);
         window->form().startButton->click();
-        for (int i = 0; i < 218; ++i)
+        for (int i = 0; i < 29; ++i)
             step(*window);
+        QVERIFY(!progress->isHidden());
+        // 0.29 s over 0.01 s steps is a hair under 29 in binary.
+        QCOMPARE(progress->findChild<QProgressBar *>()->value(), 29);
+        QCOMPARE(progress->findChild<QLabel *>()->text(), "0.60 s of 2.50 s, 9:30 left");
+        for (int i = 29; i < 218; ++i)
+            step(*window);
+        QCOMPARE(progress->findChild<QLabel *>()->text(), "2.49 s of 2.50 s, 0:03 left");
         QCOMPARE(lockable(*window), running);
         QVERIFY(!action("&Undo")->isEnabled());
         step(*window);
         QCOMPARE(lockable(*window), ready);
+        QVERIFY(progress->isHidden());
         QCOMPARE(window->form().waveSSpinBox->value(), 2.5);
         // The whole run is one step.
         action("&Undo")->trigger();
@@ -163,6 +181,67 @@ private Q_SLOTS:
         window->form().wavectrlCheckBox->setChecked(true);
         QVERIFY(window->form().waveSSpinBox->isEnabled() &&
                 window->form().startButton->isEnabled());
+    }
+
+    // The run ends with its stop byte before anything is asked.
+    void closingDuringARunSendsTheStopByte()
+    {
+        window->show();
+        window->form().startButton->click();
+        QCOMPARE(unit->read(8), adjustFrame(30));
+        QByteArray whenAsked;
+        QTimer asked;
+        connect(&asked, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                whenAsked = unit->readFor(50);
+                box->button(QMessageBox::Discard)->click();
+            }
+        });
+        asked.start(10);
+        window->close();
+        QCOMPARE(whenAsked, stopByte);
+        QTRY_VERIFY(!window->isVisible());
+    }
+
+    // Whatever takes the window apart during a run, the unit gets its stop
+    // byte, and nothing reaches a widget already gone.
+    void destroyedDuringARunSendsTheStopByte()
+    {
+        window->show();
+        window->form().startButton->click();
+        QCOMPARE(unit->read(8), adjustFrame(30));
+        window.reset();
+        QCOMPARE(unit->read(1), stopByte);
+    }
+
+    // A pulled cable ends the run, said as a loss of that port and of the
+    // run; what needs a unit is locked, the rest released, and the window
+    // idles.
+    void hangUpEndsRunAndLocksWhatNeedsAUnit()
+    {
+        window->form().startButton->click();
+        QCOMPARE(lockable(*window), running);
+        const QString record = window->createDataString();
+
+        // Nothing is written after it, so only the read side can tell.
+        unit->closeMaster();
+        QTRY_COMPARE_WITH_TIMEOUT(statusLabel(*window)->text(), QString("no interface detected"),
+                                  1000);
+        QTRY_VERIFY(
+            notice(*window).contains(unit->slavePath() + " was lost during an adjustment run"));
+        // Past the time of the run's next step, and under 5 % of a core.
+        const qint64 before = cpuMs();
+        QTest::qWait(3200);
+        QVERIFY2(cpuMs() - before < 160, qPrintable(QString::number(cpuMs() - before)));
+
+        QCOMPARE(lockable(*window),
+                 QList<bool>({true, true, true, true, true, false, false, false, false}));
+        QVERIFY(!window->form().waveAutoLabel->isEnabled());
+        QVERIFY(window->statusBar()->findChild<QToolButton *>()->isEnabled());
+        // The run has ended: the wave time no longer moves, the form is kept,
+        // and so is the lost unit's record length.
+        QCOMPARE(window->createDataString(), record);
+        QCOMPARE(record.split(';').size(), 22);
     }
 };
 

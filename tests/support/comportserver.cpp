@@ -25,16 +25,6 @@ ComPortServer::ComPortServer()
     server.listen(QHostAddress::LocalHost);
 }
 
-QString ComPortServer::url(const QString &scheme) const
-{
-    return QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(port());
-}
-
-void ComPortServer::answerSettingWith(quint8 command, const QByteArray &value)
-{
-    answerValues.insert(command, value);
-}
-
 void ComPortServer::sendWire(const QByteArray &wire)
 {
     if (client) {

@@ -26,11 +26,17 @@ public:
     ComPortServer();
 
     quint16 port() const { return server.serverPort(); }
-    QString url(const QString &scheme = QStringLiteral("rfc2217")) const;
+    QString url(const QString &scheme = QStringLiteral("rfc2217")) const
+    {
+        return QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(port());
+    }
 
     void setAnswer(Answer answer) { this->answer = answer; }
     // Answers the client's setting `command` with `value` instead of its own.
-    void answerSettingWith(quint8 command, const QByteArray &value);
+    void answerSettingWith(quint8 command, const QByteArray &value)
+    {
+        answerValues.insert(command, value);
+    }
     // Never answers the client's setting `command`.
     void leaveUnanswered(quint8 command) { unanswered.insert(command); }
     // Sends these bytes to each new client before anything else.

@@ -76,6 +76,11 @@ QStringList mnemonicClashes(MainWindow &window)
     return found;
 }
 
+QLabel *statusLabel(MainWindow &window)
+{
+    return window.statusBar()->findChild<QLabel *>();
+}
+
 QString notice(MainWindow &window)
 {
     for (QLabel *label : window.statusBar()->findChildren<QLabel *>()) {

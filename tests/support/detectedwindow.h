@@ -6,6 +6,7 @@
 #include <memory>
 
 class MainWindow;
+class QLabel;
 class PseudoTerminal;
 
 // A new window whose detection found a unit on `far`, answering the probe
@@ -16,6 +17,8 @@ std::unique_ptr<MainWindow> windowDetectedOn(PseudoTerminal &far,
                                              const QByteArray &firmware = "1.0.10.2",
                                              const QByteArray &record = {});
 
+// The status bar's label that says whether and where a unit was found.
+QLabel *statusLabel(MainWindow &window);
 // What the window's status bar says happened.
 QString notice(MainWindow &window);
 

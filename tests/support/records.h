@@ -13,3 +13,13 @@ inline QByteArray frame(const QByteArray &body)
 {
     return '\x02' + body + "\x03\r";
 }
+
+// One adjust message: its own STX, the wave time in hundredths, ";" and the
+// inverse flag.
+inline QByteArray adjustFrame(int hundredths, bool inverse = false)
+{
+    return frame('\x02' + QByteArray::number(hundredths) + ';' + (inverse ? '1' : '0'));
+}
+
+// What ends an adjustment run.
+inline const QByteArray stopByte = "\x04";

@@ -1,9 +1,8 @@
 // Linked into a copy of the tool for tests that run it as a process: once
 // the window has found its unit, it switches the wave controller on and
 // starts an adjustment run, as a user would with two clicks. With
-// KV3318_TEST_CLOSE set, it first receives the unit's settings, and closes
-// the window once the run is under way, as the window manager would; it
-// says "asked" on standard output when the close question is open.
+// KV3318_TEST_CLOSE set, it then closes the window, as the window manager
+// would; it says "asked" on standard output when the close question is open.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,13 +14,12 @@
 
 namespace
 {
-enum class Stage { Receive, Received, Start, Close, Ask, Done };
+enum class Stage { Start, Close, Ask, Done };
 
 void startARunWhenTheUnitIsThere()
 {
     auto *poll = new QTimer(qApp);
-    auto *stage =
-        new Stage(qEnvironmentVariableIsSet("KV3318_TEST_CLOSE") ? Stage::Receive : Stage::Start);
+    auto *stage = new Stage(Stage::Start);
     QObject::connect(poll, &QTimer::timeout, [poll, stage] {
         if (*stage == Stage::Ask) {
             if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -33,17 +31,11 @@ void startARunWhenTheUnitIsThere()
             return;
         }
         for (QWidget *window : QApplication::topLevelWidgets()) {
-            auto *receive = window->findChild<QAbstractButton *>("receiveButton");
             auto *waveController = window->findChild<QAbstractButton *>("wavectrlCheckBox");
             auto *start = window->findChild<QAbstractButton *>("startButton");
-            if (!receive || !waveController || !start)
+            if (!waveController || !start)
                 continue;
-            if (*stage == Stage::Receive && receive->isEnabled()) {
-                receive->click();
-                *stage = Stage::Received;
-            } else if (*stage == Stage::Received && receive->isEnabled()) {
-                *stage = Stage::Start;
-            } else if (*stage == Stage::Start) {
+            if (*stage == Stage::Start) {
                 waveController->setChecked(true);
                 if (!start->isEnabled())
                     return;
