@@ -11,23 +11,6 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
-namespace
-{
-// Unbuffered, a write that stops short is tried again for the rest, so
-// that a full disk fails with its own reason in errorString(): a single
-// write that stops short sets none.
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
-{
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-} // namespace
-
 void MainWindow::on_recordButton_clicked()
 {
     writeSettings();
@@ -63,8 +46,8 @@ bool MainWindow::writeSettings()
     // disk cannot leave the user with neither; an uncommitted file is
     // thrown away.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, record) ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !SettingsFile::writeWhole(file, record) || !file.commit()) {
         warnAboutFile(tr("record to data file"), fileName,
                       tr("The settings could not be recorded: %1").arg(file.errorString()));
         return false;

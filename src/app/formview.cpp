@@ -30,14 +30,23 @@ void FormView::connectControls()
         const Id id = Id(field);
         const auto changedTo = [this, id](auto value) { set(id, double(value)); };
         QWidget *widget = controls[id];
-        if (auto *pages = qobject_cast<QStackedWidget *>(widget))
+        // Each control takes its limits from the settings' table, the one
+        // place that states them.
+        const Field &limits = SettingFields::field(id);
+        if (auto *pages = qobject_cast<QStackedWidget *>(widget)) {
             connect(pages, &QStackedWidget::currentChanged, this, changedTo);
-        else if (auto *time = qobject_cast<QDoubleSpinBox *>(widget))
+        } else if (auto *time = qobject_cast<QDoubleSpinBox *>(widget)) {
+            time->setDecimals(limits.decimals());
+            time->setRange(limits.minimum, limits.maximum);
+            time->setSingleStep(limits.step);
             connect(time, &QDoubleSpinBox::valueChanged, this, changedTo);
-        else if (auto *whole = qobject_cast<QSpinBox *>(widget))
+        } else if (auto *whole = qobject_cast<QSpinBox *>(widget)) {
+            whole->setRange(int(limits.minimum), int(limits.maximum));
+            whole->setSingleStep(int(limits.step));
             connect(whole, &QSpinBox::valueChanged, this, changedTo);
-        else if (auto *flag = qobject_cast<QCheckBox *>(widget))
+        } else if (auto *flag = qobject_cast<QCheckBox *>(widget)) {
             connect(flag, &QCheckBox::toggled, this, changedTo);
+        }
     }
 }
 

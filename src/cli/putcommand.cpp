@@ -21,14 +21,7 @@ public:
     void start() override
     {
         input.report(recordLength(), notePrefix());
-        const QString record = input.recordFor(recordLength());
-        send(record, [this, record](const Settings &confirmed) {
-            if (json)
-                setJson(settingsJson(confirmed));
-            else
-                print(record);
-            finish();
-        });
+        sendAndShow(input.recordFor(recordLength()), json);
     }
 
 private:

@@ -38,14 +38,7 @@ public:
                              *NamedSettings::canonical(change.name, change.value, &checkedBefore));
             }
             reportRuleChanges(current, settings, named);
-            const QString record = SettingsRecord::write(settings, recordLength());
-            send(record, [this, record](const Settings &confirmed) {
-                if (json)
-                    setJson(settingsJson(confirmed));
-                else
-                    print(record);
-                finish();
-            });
+            sendAndShow(SettingsRecord::write(settings, recordLength()), json);
         });
     }
 

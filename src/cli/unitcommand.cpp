@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <memory>
 
 void sayWhatFailed(const SearchReport &report, bool named)

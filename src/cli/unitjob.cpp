@@ -131,3 +131,14 @@ void UnitJob::send(const QString &record, const std::function<void(const Setting
     });
     unit->send(record);
 }
+
+void UnitJob::sendAndShow(const QString &record, bool json)
+{
+    send(record, [this, record, json](const Settings &confirmed) {
+        if (json)
+            setJson(settingsJson(confirmed));
+        else
+            print(record);
+        finish();
+    });
+}

@@ -48,6 +48,9 @@ protected:
     // Sends, reads back and compares; `then` gets the settings the unit
     // confirmed.
     void send(const QString &record, const std::function<void(const Settings &)> &then);
+    // Sends as send() does, then prints the record sent, or with --json what
+    // the unit confirmed, and lets the unit go.
+    void sendAndShow(const QString &record, bool json);
     // Prints a line of output, after the port when there are several units;
     // false when standard output could not take it.
     bool print(const QString &line);

@@ -5,10 +5,10 @@
 
 namespace
 {
-QString tr(const char *text)
+class Text
 {
-    return QCoreApplication::translate("HistoryWording", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(HistoryWording)
+};
 } // namespace
 
 QString HistoryWording::note(const SendOutcome &outcome)
@@ -19,19 +19,21 @@ QString HistoryWording::note(const SendOutcome &outcome)
     if (!history.setAside.isEmpty())
         said << setAside(history.setAside);
     if (outcome.heldUnknown)
-        said << tr("the unit did not say what it held, so its former settings were not kept");
+        said << Text::tr("the unit did not say what it held, so its former settings were not kept");
     else if (history.kind == UnitHistory::Written::NoFolder)
-        said << tr("the unit's former settings were not kept: the folder %1 cannot be made")
+        said << Text::tr("the unit's former settings were not kept: the folder %1 cannot be made")
                     .arg(path);
     else if (history.kind == UnitHistory::Written::Locked)
-        said << tr("the unit's former settings were not kept: another program holds %1").arg(path);
+        said << Text::tr("the unit's former settings were not kept: another program holds %1")
+                    .arg(path);
     else if (history.kind == UnitHistory::Written::Failed)
-        said << tr("the unit's former settings were not kept in %1: %2").arg(path, history.reason);
+        said << Text::tr("the unit's former settings were not kept in %1: %2")
+                    .arg(path, history.reason);
     return said.join(QLatin1String("; "));
 }
 
 QString HistoryWording::setAside(const QString &damaged)
 {
-    return tr("the unit's history was damaged; it was set aside as %1 and a new one begun")
+    return Text::tr("the unit's history was damaged; it was set aside as %1 and a new one begun")
         .arg(QDir::toNativeSeparators(damaged));
 }

@@ -1,5 +1,7 @@
 #include "unithistory.h"
 
+#include "settingsfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -63,19 +65,6 @@ Loaded load(const QString &path)
     return loaded;
 }
 
-// Unbuffered, a write that stops short is tried again for the rest, so
-// that a full disk fails with its own reason.
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
-{
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-
 // The whole file anew, replacing the old one only once it is complete.
 bool rewrite(const QString &path, const QList<UnitHistory::Entry> &entries, QString *failure)
 {
@@ -83,8 +72,8 @@ bool rewrite(const QString &path, const QList<UnitHistory::Entry> &entries, QStr
     for (const UnitHistory::Entry &entry : entries)
         content += lineOf(entry);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, content) &&
-        file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        SettingsFile::writeWhole(file, content) && file.commit())
         return true;
     *failure = file.errorString();
     return false;
@@ -171,7 +160,7 @@ UnitHistory::Written UnitHistory::keep(const Entry &entry)
         QFile file(path);
         done = file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
         const qint64 whole = file.size();
-        done = done && writeAll(file, lineOf(entry));
+        done = done && SettingsFile::writeWhole(file, lineOf(entry));
         if (!done) {
             failure = file.errorString();
             // What a full disk let through is taken back: the file ends

@@ -13,10 +13,6 @@ struct Difference {
     QString second;
 };
 
-// The fields in which two records differ, in record order. The two fields
-// that an extended record adds carry nothing, so records of either length
-// compare by their settings alone; a field one record lacks counts as empty.
-QList<Difference> differences(const QString &first, const QString &second);
 // Every field that both records hold and in which they differ, the
 // reserved ones too, as a read-back compares what was sent; the number of
 // fields each holds tells the rest.

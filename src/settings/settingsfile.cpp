@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
 
 namespace
@@ -54,4 +55,15 @@ std::optional<QString> SettingsFile::read(QIODevice &device, Failure *failure)
     else if (bytes.endsWith('\n'))
         bytes.chop(1);
     return QString::fromLatin1(bytes);
+}
+
+bool SettingsFile::writeWhole(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QFileDevice;
 class QIODevice;
 
 // Reading a settings file: the text up to the first NUL byte, as Latin-1,
@@ -27,4 +28,8 @@ struct Failure {
 std::optional<QString> read(const QString &fileName, Failure *failure);
 // The same from an open stream, such as standard input.
 std::optional<QString> read(QIODevice &device, Failure *failure);
+// Writes all of `bytes` to a file opened unbuffered, trying again for the
+// rest of a write that stopped short, so that a full disk fails with its own
+// reason in errorString(): a single write that stops short sets none.
+bool writeWhole(QFileDevice &file, const QByteArray &bytes);
 } // namespace SettingsFile
