@@ -142,18 +142,12 @@ private Q_SLOTS:
         const QString restored = "settings restored from";
         QTest::newRow("record") << "" << otherRecord << otherRecord << restored;
         QTest::newRow("with its line end") << "" << otherRecord + "\r\n" << otherRecord << restored;
-        QTest::newRow("up to the NUL")
-            << "" << otherRecord + '\0' + QByteArray(1 << 20, 'x') << otherRecord << restored;
         QTest::newRow("NUL in the middle")
             << "" << otherRecord.left(20) + '\0' + otherRecord.mid(20) << exampleRecord
             << "no settings record";
-        // More than a record before the first NUL is no record, and only the
-        // start of such a file is read: a record behind a megabyte is never
-        // reached, whatever follows it.
-        const QByteArray megabyte(1 << 20, ';');
-        QTest::newRow("huge") << "" << otherRecord + megabyte << exampleRecord << "too large";
-        QTest::newRow("far behind")
-            << "" << megabyte + otherRecord + '\0' << exampleRecord << "too large";
+        // More than a record before the first NUL is no record.
+        QTest::newRow("huge") << "" << otherRecord + QByteArray(1 << 20, ';') << exampleRecord
+                              << "too large";
         // Twenty fields of noise: each reads as 0 and the controls clamp it.
         QTest::newRow("noise") << "" << QByteArray("\xff\x02\x80\x03\r\n;", 7).repeated(20)
                                << startRecord << restored;

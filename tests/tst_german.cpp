@@ -5,7 +5,6 @@
 #include "catalogs.h"
 #include "clickablelabel.h"
 #include "detectedwindow.h"
-#include "dialoganswers.h"
 #include "mainwindow.h"
 #include "modelettering.h"
 #include "pseudoterminal.h"
@@ -15,7 +14,6 @@
 
 #include <QLabel>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -27,14 +25,9 @@ bool statusBarSays(MainWindow &window, const QString &start)
                        [&start](QLabel *label) { return label->text().startsWith(start); });
 }
 
-QString helpOf(const char *program, const QString &locale)
+QString helpOf(const char *program)
 {
     QProcess ctl;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    environment.insert(QStringLiteral("LANG"), locale);
-    ctl.setProcessEnvironment(environment);
     ctl.start(QString::fromLocal8Bit(program), {QStringLiteral("--help")});
     if (!ctl.waitForFinished(10000) || ctl.exitCode() != 0)
         return {};
@@ -95,34 +88,18 @@ private Q_SLOTS:
         form.sendButton->click();
         QVERIFY(unit.waitForLine(QLatin1String("settings ") + record));
 
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("einstellungen.txt"));
-        DialogAnswers answers(&window, {file});
-        form.recordButton->click();
-        QFile written(file);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLatin1(written.readAll()), record);
-
         // The run's progress counts in German numbers too.
         form.startButton->click();
         QTRY_VERIFY(statusBarSays(window, QStringLiteral("1,25 s von 2,50 s, noch 6:15")));
         form.stopButton->click();
     }
 
-    void bothProgramsHelpInGermanAndInEnglish()
+    void bothProgramsHelpInGerman()
     {
-        QVERIFY(helpOf(KV3318_CONFIG, QStringLiteral("de_DE.UTF-8"))
-                    .contains(QStringLiteral("Zeigt diese Hilfe.")));
-        QVERIFY(helpOf(KV3318_CONFIG, QStringLiteral("C"))
-                    .contains(QStringLiteral("Displays this help.")));
-        const QString german = helpOf(KV3318_CTL, QStringLiteral("de_DE.UTF-8"));
-        const QString english = helpOf(KV3318_CTL, QStringLiteral("C"));
-        QVERIFY(
-            german.contains(QStringLiteral("Einstellungsdatei prüfen, senden und zurücklesen")));
-        QVERIFY(!german.contains(QStringLiteral("settings file")));
-        QVERIFY(
-            english.contains(QStringLiteral("check a settings file, send it and read it back")));
-        QVERIFY(!english.contains(QStringLiteral("Einstellungsdatei")));
+        QVERIFY(helpOf(KV3318_CONFIG).contains(QStringLiteral("Zeigt diese Hilfe.")));
+        const QString help = helpOf(KV3318_CTL);
+        QVERIFY(help.contains(QStringLiteral("Einstellungsdatei prüfen, senden und zurücklesen")));
+        QVERIFY(!help.contains(QStringLiteral("settings file")));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "pseudoterminal.h"
 #include "records.h"
 #include "settingsrecord.h"
+#include "unitnames.h"
 #include "virtualunitprocess.h"
 
 #include <QJsonArray>
@@ -24,14 +25,17 @@ const QString basicRecord = exampleRecord;
 const QString waveRecord = "0;0;0;0;0;0;0;100;100;30;1;0;0;1;0;1;1;1;30;0";
 const QString extendedRecord = basicRecord + ";111;111";
 
-// kv3318ctl with its candidates set; runs while the test goes on.
-std::unique_ptr<QProcess> startCtl(const QStringList &ports, const QStringList &arguments)
+// kv3318ctl, or a shell that runs it as $CTL, with its candidates set;
+// runs while the test goes on.
+std::unique_ptr<QProcess> startCtl(const QStringList &ports, const QStringList &arguments,
+                                   const QString &program = KV3318_CTL)
 {
     auto ctl = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("KV3318_PORTS", ports.join(':'));
+    environment.insert("CTL", KV3318_CTL);
     ctl->setProcessEnvironment(environment);
-    ctl->start(KV3318_CTL, arguments);
+    ctl->start(program, arguments);
     return ctl;
 }
 
@@ -62,13 +66,7 @@ Outcome run(const QStringList &ports, const QStringList &arguments, const QByteA
 // A line of bash with kv3318ctl as $CTL, as a script would run it.
 Outcome runShell(const QStringList &ports, const QString &script, const QStringList &arguments = {})
 {
-    QProcess shell;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("KV3318_PORTS", ports.join(':'));
-    environment.insert("CTL", KV3318_CTL);
-    shell.setProcessEnvironment(environment);
-    shell.start("bash", QStringList{"-c", script, "bash"} + arguments);
-    return finish(shell);
+    return finish(*startCtl(ports, QStringList{"-c", script, "bash"} + arguments, "bash"));
 }
 
 QString writeFile(const QTemporaryDir &folder, const QByteArray &content)
@@ -93,39 +91,16 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
     }
 
-    void listsEveryUnit()
-    {
-        PseudoTerminal silent;
-        VirtualUnitProcess a({"--firmware", "1.0.10.1"}), b({"--firmware", "2.0.0.0"});
-        const Outcome found = run({silent.slavePath(), a.portPath(), b.portPath()}, {"list"});
-        QCOMPARE(found.status, 0);
-        QCOMPARE(found.out, a.portPath() + "\t1.0.10.1\n" + b.portPath() + "\t2.0.0.0");
-        const Outcome none = run({silent.slavePath()}, {"list"});
-        QCOMPARE(none.status, 2);
-        QCOMPARE(none.err, "kv3318ctl: " + silent.slavePath() + ": no unit answered");
-        QCOMPARE(run({}, {"list", "--json"}).out, "[]");
-
-        const QJsonArray units =
-            QJsonDocument::fromJson(run({b.portPath()}, {"list", "--json"}).out.toUtf8()).array();
-        QCOMPARE(units,
-                 QJsonArray({QJsonObject(
-                     {{"port", b.portPath()}, {"firmware", "2.0.0.0"}, {"recordLength", 22}})}));
-    }
-
-    // What a script does with the output: a backup restored from its file,
-    // through a pipe, and from an editor with its CRLF; each put reads the
-    // unit's settings back. A set says each value the rules moved.
+    // What a script does with the output: a backup restored through a pipe,
+    // and from an editor with its CRLF; each put reads the unit's settings
+    // back. A set says each value the rules moved.
     void settingsTravelThroughFilesAndPipes()
     {
         VirtualUnitProcess unit({"--firmware", "1.0.10.2", "--settings", basicRecord});
         QTemporaryDir folder;
-        const QString backup = folder.filePath("backup.txt");
-        const Outcome fromFile =
-            runShell({unit.portPath()}, "\"$CTL\" get > \"$1\" && \"$CTL\" put \"$1\"", {backup});
-        QVERIFY2(fromFile.status == 0, qPrintable(fromFile.err));
-        QCOMPARE(fromFile.out, extendedRecord);
         const Outcome piped = runShell({unit.portPath()}, "\"$CTL\" get | \"$CTL\" put -");
         QVERIFY2(piped.status == 0, qPrintable(piped.err));
+        QCOMPARE(piped.out, extendedRecord);
         // A file of the other length, from an editor with its CRLF.
         const QString edited = writeFile(folder, otherRecord + "\r\n");
         QCOMPARE(run({unit.portPath()}, {"put", edited}).status, 0);
@@ -138,19 +113,14 @@ private Q_SLOTS:
         QCOMPARE(set.err.split('\n'), QStringList({"kv3318ctl: stormHours: 0 -> 1 (rule)",
                                                    "kv3318ctl: inverse: on -> off (rule)"}));
         QVERIFY(unit.waitForLine("settings " + set.out));
-        QCOMPARE(unit.lines().filter(QRegularExpression("^settings")).size(), 4);
+        QCOMPARE(unit.lines().filter(QRegularExpression("^settings")).size(), 3);
 
         // Each send kept what the unit held before it, a record once; the
         // newest entry puts back what the set replaced.
         const Outcome listed = run({}, {"--port", unit.portPath(), "history"});
-        QCOMPARE(listed.out.count('\n'), 1);
-        QVERIFY2(listed.out.startsWith("1\t") &&
-                     listed.out.contains("\t" + unit.portPath() + "\t1.0.10.2\tkv3318ctl\n2\t"),
+        QVERIFY2(listed.out.contains("\t" + unit.portPath() + "\t1.0.10.2\tkv3318ctl\n2\t"),
                  qPrintable(listed.out));
-        const QJsonArray entries =
-            QJsonDocument::fromJson(run({}, {"history", "--json"}).out.toUtf8()).array();
-        QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries[1]["record"], extendedRecord);
+        QCOMPARE(run({}, {"history", "show", "2"}).out, extendedRecord);
         const Outcome back =
             runShell({}, "\"$CTL\" --port \"$1\" history show 1 | \"$CTL\" --port \"$1\" put -",
                      {unit.portPath()});
@@ -190,11 +160,8 @@ private Q_SLOTS:
         QTest::newRow("control characters shown")
             << QStringList{"put"} << QByteArray(record).replace(";10;", ";1\x1b;") << 4
             << "foodMinutes: \"1\\x1b\" is not allowed";
-        QTest::newRow("no command") << QStringList{} << QByteArray() << 1 << "no command";
         QTest::newRow("option of another")
             << QStringList{"wave", "--json"} << QByteArray() << 1 << "wave: takes no --json";
-        QTest::newRow("unknown option")
-            << QStringList{"get", "--bogus"} << QByteArray() << 1 << "unknown option \"--bogus\"";
         QTest::newRow("firmware without dry run")
             << QStringList{"put", "--firmware", "1.0.10.2"} << record << 1
             << "--firmware goes with --dry-run";
@@ -241,8 +208,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason");
         QTest::newRow("get to a full disk") << "\"$CTL\" get > /dev/full"
                                             << "no space left on device";
-        QTest::newRow("help to a full disk") << "\"$CTL\" help settings > /dev/full"
-                                             << "no space left on device";
         QTest::newRow("get with input and output closed") << "\"$CTL\" get <&- >&-"
                                                           << "bad file descriptor";
     }
@@ -282,34 +247,27 @@ private Q_SLOTS:
         QCOMPARE(run({unit.portPath()}, {"diff", held}).status, 0);
     }
 
-    // Every port that could not be opened is named with its reason, by the
-    // commands that want one unit and by list.
-    void openFailuresSayWhy()
-    {
-        VirtualUnitProcess unit({"--settings", waveRecord});
-        std::unique_ptr<QProcess> holder = startCtl({unit.portPath()}, {"wave"});
-        QVERIFY(unit.waitForLine("adjust 30;0", 5000));
-        const QStringList ports{"/nonexistent/ttyUSB7", unit.portPath()};
-        const QString reasons =
-            "kv3318ctl: /nonexistent/ttyUSB7: not found\nkv3318ctl: " + unit.portPath() +
-            ": in use by another program";
-        for (const char *command : {"get", "list"}) {
-            const Outcome outcome = run(ports, {command});
-            QCOMPARE(outcome.status, 2);
-            QCOMPARE(outcome.err, reasons);
-        }
-        ::kill(pid_t(holder->processId()), SIGINT);
-        QCOMPARE(finish(*holder).status, 130);
-    }
-
     // --all: every unit at once, each output line after its port; a unit
     // that keeps a value of its own fails the command without holding up
     // the others, and a silent port is said.
     void everyUnitAtOnce()
     {
         PseudoTerminal silent;
-        VirtualUnitProcess a, b, held({"--hold", "11=12"});
+        VirtualUnitProcess a, b({"--firmware", "1.0.10.1"}), held({"--hold", "11=12"});
         const QStringList ports{silent.slavePath(), a.portPath(), b.portPath(), held.portPath()};
+        // list gives the name the window gave a unit, and [] for none.
+        QVERIFY(UnitNames::setName(a.portPath(), "reef tank"));
+        const Outcome listed = run(ports, {"list"});
+        QCOMPARE(listed.out, a.portPath() + "\t1.0.10.2\treef tank\n" + b.portPath() +
+                                 "\t1.0.10.1\n" + held.portPath() + "\t1.0.10.2");
+        QCOMPARE(listed.err, "kv3318ctl: " + silent.slavePath() + ": no unit answered");
+        QCOMPARE(run({silent.slavePath()}, {"list", "--json"}).out, "[]");
+        // With no unit, one line for each port, with its reason.
+        const Outcome none = run({"/nonexistent/ttyUSB7", silent.slavePath()}, {"get"});
+        QCOMPARE(none.status, 2);
+        QCOMPARE(none.err, "kv3318ctl: /nonexistent/ttyUSB7: not found\nkv3318ctl: " +
+                               silent.slavePath() + ": no unit answered");
+
         const Outcome set = run(ports, {"set", "--all", "foodMinutes=5"});
         QCOMPARE(set.status, 3);
         QCOMPARE(set.out.split('\n').size(), 2);
@@ -362,9 +320,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("answersProbe");
         QTest::addColumn<int>("signal");
         QTest::newRow("list probing") << QStringList{"list"} << false << SIGTERM;
-        QTest::newRow("get probing") << QStringList{"get"} << false << SIGINT;
         QTest::newRow("get asking") << QStringList{"get"} << true << SIGTERM;
-        QTest::newRow("set asking") << QStringList{"set", "foodMinutes=3"} << true << SIGHUP;
         QTest::newRow("put reading back") << QStringList{"put", "-"} << true << SIGTERM;
     }
     void endedBySignalWhileWaiting()
@@ -474,25 +430,8 @@ private Q_SLOTS:
         QCOMPARE(general.status, 0);
         QVERIFY(general.out.contains("\n  5      diff: the file and the unit differ\n"));
         QVERIFY(!general.out.contains("help-all") && !general.out.contains("Qt"));
-        const Outcome get = run({}, {"get", "--help"});
-        QVERIFY(get.out.startsWith("Usage: kv3318ctl [options] get [NAME...]\n"));
-        QVERIFY(get.out.contains("--json") && !get.out.contains("--dry-run"));
-        const QStringList settings = run({}, {"help", "settings"}).out.split('\n');
-        QCOMPARE(settings.filter(QRegularExpression("^  [a-z][A-Za-z0-9]+ ")).size(), 22);
-        QVERIFY(settings.contains("  waveSeconds        seconds  0.30 to 2.50 in steps of 0.01"));
-    }
-
-    // A run from 2.49 s sends 2.49, then the end, 2.50, one step later, and
-    // stops there at once rather than a step later.
-    void waveEndsAtItsEnd()
-    {
-        VirtualUnitProcess unit({"--settings", QString(waveRecord).replace(";1;30;0", ";1;249;0")});
-        const Outcome wave = run({unit.portPath()}, {"wave"});
-        QCOMPARE(wave.status, 0);
-        QCOMPARE(wave.out, "2.49\n2.50");
-        QVERIFY(unit.waitForLine("stop"));
-        QCOMPARE(unit.lines(),
-                 QStringList({"probe", "request", "adjust 249;0", "adjust 250;0", "stop"}));
+        QVERIFY(run({}, {"help", "settings"})
+                    .out.contains("  waveSeconds        seconds  0.30 to 2.50 in steps of 0.01"));
     }
 
     // However a run is ended from outside, the unit gets its stop byte
@@ -503,10 +442,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("status");
         QTest::newRow("Ctrl+C") << "INT" << 130;
-        QTest::newRow("closed terminal") << "HUP" << 129;
         QTest::newRow("Ctrl+Backslash") << "QUIT" << 131;
         QTest::newRow("SIGUSR1") << "USR1" << 138;
-        QTest::newRow("SIGUSR2") << "USR2" << 140;
         QTest::newRow("SIGALRM") << "ALRM" << 142;
         QTest::newRow("reader gone") << "pipe" << 6;
         QTest::newRow("unit gone") << "unit" << 2;
@@ -517,20 +454,16 @@ private Q_SLOTS:
         auto unit = std::make_unique<VirtualUnitProcess>(QStringList{"--settings", waveRecord});
         const QString script = how == "pipe" ? "\"$CTL\" wave | head -n 1; exit ${PIPESTATUS[0]}"
                                              : "exec \"$CTL\" wave";
-        QProcess shell;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("KV3318_PORTS", unit->portPath());
-        environment.insert("CTL", KV3318_CTL);
-        shell.setProcessEnvironment(environment);
-        shell.start("bash", {"-c", script});
+        const std::unique_ptr<QProcess> shell =
+            startCtl({unit->portPath()}, {"-c", script}, "bash");
         QVERIFY(unit->waitForLine("adjust 30;0", 5000));
         if (how == "unit")
             unit.reset(); // its end of the line closes with it
         else if (how != "pipe")
-            QProcess::execute("kill", {"-" + how, QString::number(shell.processId())});
+            QProcess::execute("kill", {"-" + how, QString::number(shell->processId())});
         if (unit)
             QVERIFY(unit->waitForLine("stop", 8000));
-        const Outcome outcome = finish(shell);
+        const Outcome outcome = finish(*shell);
         QTEST(outcome.status, "status");
         QCOMPARE(outcome.out, "0.30");
         QVERIFY2(outcome.err.count('\n') == 0, qPrintable(outcome.err));
