@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -19,7 +20,7 @@ enum class Stage { Start, Close, Ask, Done };
 void startARunWhenTheUnitIsThere()
 {
     auto *poll = new QTimer(qApp);
-    auto *stage = new Stage(Stage::Start);
+    const auto stage = std::make_shared<Stage>(Stage::Start);
     QObject::connect(poll, &QTimer::timeout, [poll, stage] {
         if (*stage == Stage::Ask) {
             if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
