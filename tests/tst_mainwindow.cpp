@@ -7,7 +7,6 @@
 #include "mainwindow.h"
 #include "pseudoterminal.h"
 #include "records.h"
-#include "shownimage.h"
 #include "ui_mainwindow.h"
 
 #include <QAccessible>
@@ -101,20 +100,6 @@ private Q_SLOTS:
         QApplication::sendEvent(&label, &doubleClick);
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(spy.count(), 3);
-    }
-
-    // Drawn for the size they are shown at, and for dense screens from the copy
-    // with twice the pixels, never blown up from the plain one.
-    void imagesHeldAtTheirShownSize()
-    {
-        const QSize shown(130, 50);
-        for (const qreal ratio : {1.0, 1.5, 2.0}) {
-            const QPixmap image = shownImage("pulse", shown, ratio);
-            QCOMPARE(image.size(), shown * ratio);
-            QCOMPARE(image.devicePixelRatio(), ratio);
-        }
-        QCOMPARE(shownImage("pulse", shown, 2).toImage(),
-                 QImage(":/images/shown/pulse@2x.png").convertToFormat(QImage::Format_RGB32));
     }
 
     // Typed digits count only once the entry is committed: "50" must not pass
