@@ -203,6 +203,17 @@ private Q_SLOTS:
         QTest::keyClick(minutes, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keySequence(hours, QKeySequence::Redo);
         QCOMPARE(interval(), QList<int>({2, 1}));
+
+        // A long session keeps the last hundred steps.
+        for (int step = 0; step < 120; ++step) {
+            if (step % 2)
+                hours->setValue(step / 2 % 10 + 1);
+            else
+                minutes->setValue(step / 2 % 50 + 5);
+        }
+        for (int step = 0; step < 120; ++step)
+            QTest::keySequence(hours, QKeySequence::Undo);
+        QCOMPARE(interval(), QList<int>({10, 14}));
     }
 
     // From a fresh window, keys alone switch every mode and, with the usual

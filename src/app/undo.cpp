@@ -8,9 +8,17 @@
 #include <QKeyEvent>
 #include <QUndoStack>
 
+namespace
+{
+// Every receive is a step too, so a day at the tank must not grow the
+// window's memory without end.
+constexpr int undoSteps = 100;
+} // namespace
+
 void MainWindow::createUndo()
 {
     undoStack = new QUndoStack(this);
+    undoStack->setUndoLimit(undoSteps);
     connect(undoStack, &QUndoStack::indexChanged, this, &MainWindow::applyState);
     // A spin box would take the undo keys for its own text; the form's undo
     // takes them wherever the focus is.
