@@ -444,6 +444,7 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+C") << "INT" << 130;
         QTest::newRow("Ctrl+Backslash") << "QUIT" << 131;
         QTest::newRow("SIGUSR1") << "USR1" << 138;
+        QTest::newRow("SIGUSR2") << "USR2" << 140;
         QTest::newRow("SIGALRM") << "ALRM" << 142;
         QTest::newRow("reader gone") << "pipe" << 6;
         QTest::newRow("unit gone") << "unit" << 2;

@@ -5,6 +5,7 @@
 #include "detectedwindow.h"
 #include "dialoganswers.h"
 #include "mainwindow.h"
+#include "messagelog.h"
 #include "pseudoterminal.h"
 #include "records.h"
 #include "ui_mainwindow.h"
@@ -100,6 +101,18 @@ private Q_SLOTS:
         QApplication::sendEvent(&label, &doubleClick);
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(spy.count(), 3);
+    }
+
+    // The newest messages are kept, a text said again at once only once.
+    void messagesKeepTheNewest()
+    {
+        MessageLog log;
+        for (int i = 0; i <= MessageLog::maxMessages; ++i) {
+            log.add(QString::number(i));
+            log.add(QString::number(i));
+        }
+        QCOMPARE(log.messages().size(), MessageLog::maxMessages);
+        QCOMPARE(log.messages().first().text, "1");
     }
 
     // Typed digits count only once the entry is committed: "50" must not pass

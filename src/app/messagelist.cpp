@@ -12,6 +12,7 @@ MessageList::MessageList(const MessageLog &log, QWidget *parent)
     text->setReadOnly(true);
     text->setAccessibleName(tr("messages"));
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setMaximumBlockCount(MessageLog::maxMessages);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);

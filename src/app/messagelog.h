@@ -5,9 +5,10 @@
 #include <QObject>
 #include <QString>
 
-// Every message the window has said since the program started, with the
-// time it was said, so that none is lost to a short status line or to the
-// next one.
+// The messages the window has said, with the time each was said, so that
+// none is lost to a short status line or to the next one. The newest
+// maxMessages are kept: a window left open for weeks must not grow without
+// end.
 class MessageLog : public QObject
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
         QDateTime time;
         QString text;
     };
+
+    static constexpr int maxMessages = 500;
 
     using QObject::QObject;
 
