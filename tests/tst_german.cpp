@@ -94,6 +94,21 @@ private Q_SLOTS:
         form.stopButton->click();
     }
 
+    // The modes' names in either language have their images lettered
+    // beforehand, so that the window's start draws no letters.
+    void modeImagesLetteredBeforehand()
+    {
+        for (const ModeImage &mode : modeImages) {
+            for (const QString &name : {QString::fromLatin1(mode.name),
+                                        QCoreApplication::translate("MainWindow", mode.name)}) {
+                for (const qreal ratio : {1.0, 2.0})
+                    QVERIFY2(QFile::exists(drawnImagePath(
+                                 letteredModeImageName(QLatin1String(mode.image), name), ratio)),
+                             qPrintable(name));
+            }
+        }
+    }
+
     void bothProgramsHelpInGerman()
     {
         QVERIFY(helpOf(KV3318_CONFIG).contains(QStringLiteral("Zeigt diese Hilfe.")));

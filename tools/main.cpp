@@ -1,7 +1,9 @@
 // Draws the application's artwork into a resources directory: the banner and the mode
-// buttons into images/, the desktop icon in every size a menu asks for into icons/hicolor/.
+// buttons into images/, the mode buttons lettered in each language into images/lettered/,
+// the desktop icon in every size a menu asks for into icons/hicolor/.
 
 #include "artwork.h"
+#include "modelettering.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +12,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QList>
+#include <QPixmap>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace
 {
@@ -34,6 +38,36 @@ void addShownSizes(QList<Output> &outputs, const QString &name, const QImage ima
             {QStringLiteral("images/shown/%1%2.png").arg(name, suffix),
              image.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
     }
+}
+
+// Each mode button lettered with its name in every catalog's language, at
+// both shown sizes, where the window looks for it before it letters one
+// itself.
+bool addLettered(QList<Output> &outputs, const QList<QImage> &unlettered, QTextStream &err)
+{
+    for (const char *language : {"en", "de"}) {
+        QTranslator catalog;
+        if (!catalog.load(QStringLiteral(":/translations/kv3318_%1.qm").arg(language))) {
+            err << "no catalog for " << language << "\n";
+            return false;
+        }
+        for (size_t page = 0; page < modeImages.size(); ++page) {
+            const ModeImage &mode = modeImages[page];
+            QString name = catalog.translate("MainWindow", mode.name);
+            if (name.isEmpty())
+                name = QString::fromLatin1(mode.name);
+            const QString path = letteredModeImageName(QLatin1String(mode.image), name);
+            for (const int ratio : {1, 2}) {
+                QPixmap image = QPixmap::fromImage(unlettered[qsizetype(page)].scaled(
+                    modeButtonShownSize * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                letterModeImage(image, name, mode.lowered);
+                outputs.append({QStringLiteral("images/%1%2.png")
+                                    .arg(path, ratio == 1 ? QString() : QStringLiteral("@2x")),
+                                image.toImage()});
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -71,6 +105,8 @@ int main(int argc, char *argv[])
                             QStringLiteral("sequential")};
     for (qsizetype mode = 0; mode < modes.size(); ++mode)
         addShownSizes(outputs, modes[mode], outputs[1 + mode].image, modeButtonShownSize);
+    if (!addLettered(outputs, {outputs[1].image, outputs[2].image, outputs[3].image}, err))
+        return 1;
     for (const int size : iconSizes)
         outputs.append({QString("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(applicationId),
                         drawAppIcon(size)});

@@ -142,21 +142,15 @@ void MainWindow::createModeButtons()
     // also what screen readers say of it.
     const QSize buttonSize(130, 50);
     const qreal pixelRatio = devicePixelRatioF();
-    const struct {
-        ClickableLabel *button;
-        const char *image;
-        QString name;
-    } modes[] = {{pulseButton, "pulse", tr("pulse only")},
-                 {intervalButton, "interval", tr("interval")},
-                 {sequentialButton, "sequential", tr("sequential")}};
-    for (const auto &mode : modes) {
-        QPixmap image = shownImage(QLatin1String(mode.image), buttonSize, pixelRatio);
-        letterModeImage(image, mode.name, mode.button == intervalButton);
-        mode.button->setScaledContents(true);
-        mode.button->setPixmap(image);
-        mode.button->setAccessibleName(mode.name);
-    }
     const QList<ClickableLabel *> buttons{pulseButton, intervalButton, sequentialButton};
+    for (qsizetype page = 0; page < buttons.size(); ++page) {
+        const ModeImage &mode = modeImages[size_t(page)];
+        const QString name = QCoreApplication::translate("MainWindow", mode.name);
+        buttons[page]->setScaledContents(true);
+        buttons[page]->setPixmap(letteredModeImage(QLatin1String(mode.image), name, mode.lowered,
+                                                   buttonSize, pixelRatio));
+        buttons[page]->setAccessibleName(name);
+    }
     for (ClickableLabel *button : buttons) {
         button->setMinimumSize(buttonSize);
         button->setMaximumSize(buttonSize);

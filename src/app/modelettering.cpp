@@ -1,7 +1,12 @@
 #include "modelettering.h"
 
+#include "shownimage.h"
+
+#include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QUrl>
 
 #include <cmath>
 
@@ -12,6 +17,12 @@ constexpr qreal drawnWidth = 413;
 constexpr qreal letteringSize = 60;
 constexpr qreal letteringWidth = 385;
 } // namespace
+
+const std::array<ModeImage, 3> modeImages{{
+    {"pulse", QT_TRANSLATE_NOOP("MainWindow", "pulse only"), false},
+    {"interval", QT_TRANSLATE_NOOP("MainWindow", "interval"), true},
+    {"sequential", QT_TRANSLATE_NOOP("MainWindow", "sequential"), false},
+}};
 
 void letterModeImage(QPixmap &image, const QString &name, bool lowered)
 {
@@ -45,4 +56,21 @@ void letterModeImage(QPixmap &image, const QString &name, bool lowered)
     p.strokePath(path, QPen(QColor(255, 255, 255, 190), size * 0.11, Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
     p.fillPath(path, Qt::black);
+}
+
+QString letteredModeImageName(const QString &image, const QString &name)
+{
+    return QStringLiteral("lettered/%1/%2")
+        .arg(image, QString::fromLatin1(QUrl::toPercentEncoding(name)));
+}
+
+QPixmap letteredModeImage(const QString &image, const QString &name, bool lowered, QSize shownSize,
+                          qreal devicePixelRatio)
+{
+    QImage drawn(drawnImagePath(letteredModeImageName(image, name), devicePixelRatio));
+    if (!drawn.isNull())
+        return atShownSize(std::move(drawn), shownSize, devicePixelRatio);
+    QPixmap pixmap = shownImage(image, shownSize, devicePixelRatio);
+    letterModeImage(pixmap, name, lowered);
+    return pixmap;
 }
