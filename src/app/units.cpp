@@ -119,12 +119,10 @@ bool MainWindow::maySendTo()
     const UnitSession *session = protocol->session();
     if (formSource.isEmpty() || formSource == session->identity())
         return true;
+    const QString sourceName = UnitNames::nameOf(formSource);
     QMessageBox question(QMessageBox::Question, tr("Send to another unit"),
                          tr("The form holds settings read from %1. Send them to %2?")
-                             .arg(UnitNames::nameOf(formSource).isEmpty()
-                                      ? formSource
-                                      : UnitNames::nameOf(formSource),
-                                  unitTitle()),
+                             .arg(sourceName.isEmpty() ? formSource : sourceName, unitTitle()),
                          QMessageBox::Cancel, this);
     QPushButton *send = question.addButton(tr("Send"), QMessageBox::AcceptRole);
     question.setDefaultButton(QMessageBox::Cancel);

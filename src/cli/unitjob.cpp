@@ -68,6 +68,11 @@ void UnitJob::fail(int status, const QString &message)
     finish();
 }
 
+void UnitJob::failNoAnswer()
+{
+    fail(NoAnswer, Messages::tr("no answer within %n s", nullptr, unit->answerMs() / 1000));
+}
+
 bool UnitJob::print(const QString &line)
 {
     return printLine(every ? port() + QLatin1Char('\t') + line : line);
@@ -95,8 +100,7 @@ void UnitJob::receiveSettings(const std::function<void(const Settings &)> &then)
         if (answer.kind == SettingsAnswer::Lost)
             return;
         if (answer.kind == SettingsAnswer::NoAnswer)
-            return fail(NoAnswer,
-                        Messages::tr("no answer within %n s", nullptr, unit->answerMs() / 1000));
+            return failNoAnswer();
         if (const std::optional<SettingsRecord::Problem> problem =
                 SettingsRecord::problem(answer.record, recordLength()))
             return fail(
@@ -122,8 +126,7 @@ void UnitJob::send(const QString &record, const std::function<void(const Setting
             return fail(NoAnswer, Messages::tr("the unit holds other settings than were sent: %1")
                                       .arg(Wording::readBack(outcome)));
         if (outcome.kind != SendOutcome::Confirmed)
-            return fail(NoAnswer,
-                        Messages::tr("no answer within %n s", nullptr, unit->answerMs() / 1000));
+            return failNoAnswer();
         noteSettingsTaken();
         Settings confirmed;
         SettingsRecord::read(confirmed, outcome.readBack, recordLength());

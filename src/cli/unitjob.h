@@ -68,7 +68,8 @@ protected:
     void finish();
 
 private:
-    void onSent(const SendOutcome &outcome);
+    // The unit did not answer within its time.
+    void failNoAnswer();
 
     UnitSession *unit;
     const bool every;

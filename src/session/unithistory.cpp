@@ -65,6 +65,14 @@ Loaded load(const QString &path)
     return loaded;
 }
 
+// Held while a history file is read to be changed: another program keeps
+// its entries meanwhile.
+bool lockFor(QLockFile &lock)
+{
+    lock.setStaleLockTime(staleLockMs);
+    return lock.tryLock(lockWaitMs);
+}
+
 // The whole file anew, replacing the old one only once it is complete.
 bool rewrite(const QString &path, const QList<UnitHistory::Entry> &entries, QString *failure)
 {
@@ -133,8 +141,7 @@ UnitHistory::Written UnitHistory::keep(const Entry &entry)
         return written;
     }
     QLockFile lock(path + QLatin1String(".lock"));
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockWaitMs)) {
+    if (!lockFor(lock)) {
         written.kind =
             lock.error() == QLockFile::LockFailedError ? Written::Locked : Written::Failed;
         written.reason = qt_error_string(lock.error() == QLockFile::PermissionError ? EACCES : -1);
@@ -182,9 +189,8 @@ UnitHistory::Read UnitHistory::read(const QString &identity)
     Loaded loaded = load(path);
     if (loaded.damaged) {
         QLockFile lock(path + QLatin1String(".lock"));
-        lock.setStaleLockTime(staleLockMs);
         QString failure;
-        if (lock.tryLock(lockWaitMs)) {
+        if (lockFor(lock)) {
             // Read again: another program may have set it aside meanwhile.
             loaded = load(path);
             if (loaded.damaged)
