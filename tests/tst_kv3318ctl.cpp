@@ -84,11 +84,12 @@ class CtlTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every test begins with no unit's history.
+    // Every test begins with no unit's history and no unit's name.
     void init()
     {
         data.emplace();
         qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", data->filePath("config").toLocal8Bit());
     }
 
     // What a script does with the output: a backup restored through a pipe,
@@ -342,6 +343,18 @@ private Q_SLOTS:
         QCOMPARE(ctl->exitStatus(), QProcess::NormalExit);
         QCOMPARE(outcome.status, 128 + signal);
         QVERIFY(QSerialPort(line.slavePath()).open(QIODevice::ReadWrite));
+    }
+
+    // A unit that answers the probe, then nothing: said once, with status 3.
+    void unitThatStopsAnswering()
+    {
+        PseudoTerminal line;
+        const std::unique_ptr<QProcess> ctl = startCtl({line.slavePath()}, {"get"});
+        QCOMPARE(line.read(4, 5000), frame("?"));
+        QVERIFY(line.write(frame("KV3318 1.0.10.1")));
+        const Outcome outcome = finish(*ctl);
+        QCOMPARE(outcome.status, 3);
+        QCOMPARE(outcome.err, "kv3318ctl: " + line.slavePath() + ": no answer within 2 s");
     }
 
     // A dry run checks a file with no unit attached: against the length it
