@@ -186,8 +186,9 @@ wine "$installer" /S
 diff -u <( (cat "$installed_list"; echo uninstall.exe) | LC_ALL=C sort) <(listing "$program_dir") \
     || fail "the installer put other files in place than $installed_list and the uninstaller"
 [ -f "$shortcut" ] || fail "no Start menu entry"
-[ "$(wine 'C:\Program Files\kv3318-config\kv3318ctl.exe' --version)" = "kv3318ctl $version"$'\r' ] \
-    || fail "the installed kv3318ctl.exe --version"
+said=$(wine 'C:\Program Files\kv3318-config\kv3318ctl.exe' --version 2>"$work/version.err")
+[ "$said" = "kv3318ctl $version"$'\r' ] \
+    || fail "the installed kv3318ctl.exe --version said: $said $(cat "$work/version.err")"
 # A console started now has the program on its PATH.
 restart_wineserver
 [ "$(wine cmd /c 'kv3318ctl --version')" = "kv3318ctl $version"$'\r' ] \
